@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the programmer and starts it. With --sim, a simulated radio is started first and COM1
+# is pointed at it, so Read and Write work without a radio.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$root"
+
+use_sim=0
+for argument in "$@"; do
+  case "$argument" in
+    --sim) use_sim=1 ;;
+    *) echo "usage: $0 [--sim]" >&2; exit 2 ;;
+  esac
+done
+
+tools/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$(nproc 2>/dev/null || echo 2)"
+
+if [ "$use_sim" -eq 0 ]; then
+  exec build/app/zentor
+fi
+
+if [ ! -x build/tools/zentor-radio-sim ]; then
+  echo "The simulated radio is not built yet." >&2
+  exit 1
+fi
+link_dir="$(mktemp -d)"
+trap 'kill "$sim_pid" 2>/dev/null || true; rm -rf "$link_dir"' EXIT
+build/tools/zentor-radio-sim --link "$link_dir/radio" &
+sim_pid=$!
+for _ in $(seq 50); do
+  [ -e "$link_dir/radio" ] && break
+  sleep 0.1
+done
+ZENTOR_COM1="$link_dir/radio" build/app/zentor

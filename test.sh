@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: first a normal build, then the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$root"
+
+tools/install-deps.sh
+
+jobs="$(nproc 2>/dev/null || echo 2)"
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZENTOR_SANITIZE=ON
+cmake --build build-sanitize -j "$jobs"
+ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
