@@ -48,7 +48,8 @@ int DecodeDcs(int codeByte) {
   if (numberIndex >= static_cast<int>(DCS_NUMBER_COUNT)) {
     return NO_CODE_ENTRY;
   }
-  const int partnerIndex = IndexOfText(DCS_INVERSION_PARTNERS, DCS_CODE_NUMBERS[static_cast<std::size_t>(numberIndex)]);
+  const char *number = DCS_CODE_NUMBERS[static_cast<std::size_t>(numberIndex)];
+  const int partnerIndex = IndexOfText(DCS_INVERSION_PARTNERS, number);
   // "172" is nobody's partner, so 0x9C finds nothing.
   return partnerIndex < 0 ? NO_CODE_ENTRY : DCS_NORMAL_COUNT + partnerIndex;
 }
