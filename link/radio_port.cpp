@@ -1,0 +1,134 @@
+#include "radio_port.h"
+
+#include <QString>
+
+#include "port_device.h"
+
+namespace {
+
+// Stands for the 1024-byte driver receive queue of the original port: bytes that arrive while
+// no reply read is running wait here, and a device that talks without being asked cannot make
+// the program hold more than this.
+constexpr qint64 RECEIVE_QUEUE_SIZE = 1024;
+
+}  // namespace
+
+RadioPort::RadioPort(QObject *parent) : QObject(parent) {
+  connect(&portHandle, &QSerialPort::readyRead, this, &RadioPort::OnReadyRead);
+  connect(&portHandle, &QSerialPort::bytesWritten, this, &RadioPort::OnBytesWritten);
+  connect(&portHandle, &QSerialPort::errorOccurred, this, &RadioPort::OnPortError);
+}
+
+RadioPort::~RadioPort() { CloseRadioPort(); }
+
+int RadioPort::OpenRadioPort(const std::string &portName) {
+  CloseRadioPort();
+  replyReadActive = false;
+  replyLength = 0;
+  bytesQueued = 0;
+  bytesHanded = 0;
+  writeErrorSeen = false;
+
+  const std::string devicePath = PortDevicePath(portName);
+  if (devicePath.empty()) {
+    return 0;
+  }
+  // Qt 6 takes the device exclusively at the open: a lock file (LCK..name in the system's lock
+  // directory) keeps out every program that honours it, and TIOCEXCL on the descriptor makes
+  // any further open(2) fail with EBUSY for all but privileged processes.
+  portHandle.setPortName(QString::fromStdString(devicePath));
+  if (!portHandle.open(QIODevice::ReadWrite)) {
+    return 0;
+  }
+
+  // The Win32 port also set 1024-byte driver queues and five read/write time-outs. Linux has no
+  // counterpart for either; what they stood for holds here by construction: nothing ever waits
+  // on the port (transfers ride on the event loop's notifiers), a transfer ends at its window
+  // timer with CloseRadioPort, and once that returns nothing reaches receiveBuffer.
+  //
+  // Qt opens the device in raw mode (no echo, no line editing, no character translation) and
+  // flow control goes off below, so every byte value 0x00 to 0xFF passes unchanged both ways.
+  // A device that refuses a setting still counts as open: the transfer then fails at the radio,
+  // where the timer's verdict reports it.
+  static_cast<void>(portHandle.setBaudRate(RADIO_BAUD_RATE));
+  static_cast<void>(portHandle.setDataBits(QSerialPort::Data8));
+  static_cast<void>(portHandle.setParity(QSerialPort::NoParity));
+  static_cast<void>(portHandle.setStopBits(QSerialPort::OneStop));
+  static_cast<void>(portHandle.setFlowControl(QSerialPort::NoFlowControl));
+  portHandle.setReadBufferSize(RECEIVE_QUEUE_SIZE);
+
+  // A late reply to an earlier transfer may still sit in the driver; it must not pass for the
+  // answer to this one.
+  static_cast<void>(portHandle.clear(QSerialPort::Input));
+  return 1;
+}
+
+void RadioPort::StartPortWrite(const std::uint8_t *bytes, int count) {
+  if (!portHandle.isOpen() || bytes == nullptr || count <= 0) {
+    return;
+  }
+  bytesQueued += count;
+  // QIODevice::write copies into the port's own buffer and returns; the notifier hands the
+  // bytes to the driver as it takes them.
+  if (portHandle.write(reinterpret_cast<const char *>(bytes), count) != count) {
+    writeErrorSeen = true;
+  }
+}
+
+void RadioPort::StartReplyRead() {
+  if (!portHandle.isOpen()) {
+    return;
+  }
+  replyLength = 0;
+  replyReadActive = true;
+  OnReadyRead();  // bytes that came before the read started belong to the reply
+}
+
+void RadioPort::CloseRadioPort() {
+  replyReadActive = false;
+  if (portHandle.isOpen()) {
+    portHandle.close();  // drops Qt's buffers with the descriptor: no readyRead can follow
+  }
+}
+
+bool RadioPort::WriteFellShort() const { return writeErrorSeen || bytesHanded < bytesQueued; }
+
+void RadioPort::OnReadyRead() {
+  if (!replyReadActive || !portHandle.isOpen()) {
+    return;
+  }
+  if (replyLength < REPLY_SIZE) {
+    char *destination = reinterpret_cast<char *>(receiveBuffer.data() + replyLength);
+    const qint64 got = portHandle.read(destination, static_cast<qint64>(REPLY_SIZE - replyLength));
+    if (got > 0) {
+      replyLength += static_cast<std::size_t>(got);
+    }
+  }
+  // A radio that sends more than its image cannot reach past receiveBuffer: the surplus goes.
+  std::array<char, 64> surplus{};
+  while (portHandle.isOpen() && portHandle.bytesAvailable() > 0) {
+    if (portHandle.read(surplus.data(), static_cast<qint64>(surplus.size())) <= 0) {
+      break;
+    }
+  }
+}
+
+void RadioPort::OnBytesWritten(qint64 count) { bytesHanded += count; }
+
+void RadioPort::OnPortError(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::WriteError:
+      writeErrorSeen = true;
+      [[fallthrough]];
+    case QSerialPort::ReadError:
+    case QSerialPort::ResourceError:
+      // Once the device has gone (cable pulled, pseudo-terminal hung up) Qt reports it again on
+      // every turn of the event loop for as long as the port stays open, hundreds of thousands
+      // of times a second. One report is enough: all traffic stops here, and the transfer ends
+      // at its timer like any other that got no answer.
+      CloseRadioPort();
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,101 @@
+#include "radio_transfers.h"
+
+#include <algorithm>
+
+#include "channel_rules.h"
+#include "link_messages.h"
+
+RadioTransfers::RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &transferWindow)
+    : editor(state), radio(port), window(transferWindow) {}
+
+void RadioTransfers::OnReadClicked() {
+  if (currentState != LinkState::Idle) {
+    return;
+  }
+  currentState = LinkState::Reading;
+  if (radio.OpenRadioPort(editor.portName) == 0) {
+    radio.CloseRadioPort();
+    window.ShowMessage(MSG_READ_OPEN_FAILED);
+    currentState = LinkState::Idle;
+    return;
+  }
+  radio.StartPortWrite(readRequest.data(), static_cast<int>(readRequest.size()));
+  // Cleared so that a reply cut short is never completed with bytes of an earlier reply; the
+  // marker alone would let such a mixture pass as the radio's memory.
+  radio.receiveBuffer.fill(0);
+  radio.StartReplyRead();
+  window.SetTimer(READ_TIMER, READ_TIMER_MS);
+}
+
+void RadioTransfers::OnWriteClicked() {
+  if (currentState != LinkState::Idle) {
+    return;
+  }
+  currentState = LinkState::Writing;
+  if (!ValidateAllChannels(editor, window)) {
+    currentState = LinkState::Idle;
+    return;
+  }
+  if (radio.OpenRadioPort(editor.portName) == 0) {
+    radio.CloseRadioPort();
+    window.ShowMessage(MSG_WRITE_OPEN_FAILED);
+    currentState = LinkState::Idle;
+    return;
+  }
+  // The frame is the image as it stands now; the port copies it, so edits made while the frame
+  // is on its way never reach the radio.
+  std::array<std::uint8_t, WRITE_FRAME_SIZE> writeFrame{};
+  std::copy(editor.image.bytes.begin(), editor.image.bytes.end(), writeFrame.begin());
+  writeFrame[IMAGE_SIZE] = 0x00;
+  radio.StartPortWrite(writeFrame.data(), static_cast<int>(writeFrame.size()));
+  window.SetTimer(WRITE_TIMER, WRITE_TIMER_MS);
+}
+
+void RadioTransfers::OnTimer(int /*timerId*/) {
+  if (currentState == LinkState::Reading) {
+    EndRead();
+  } else if (currentState == LinkState::Writing) {
+    EndWrite();
+  }
+  ShowChannelOne();
+}
+
+void RadioTransfers::OnClose() {
+  window.KillTimer(READ_TIMER);
+  window.KillTimer(WRITE_TIMER);
+}
+
+void RadioTransfers::EndRead() {
+  window.KillTimer(READ_TIMER);
+  if (radio.receiveBuffer[REPLY_MARKER_OFFSET] == 0) {
+    radio.CloseRadioPort();
+    window.ShowMessage(MSG_READ_FAILED);
+  } else {
+    radio.CloseRadioPort();
+    ReplaceImage(editor.image, radio.receiveBuffer.data());
+    // Back to zero, so that the next read with no radio answering cannot pass on this reply.
+    radio.receiveBuffer[REPLY_MARKER_OFFSET] = 0;
+    window.ShowMessage(MSG_READ_DONE);
+  }
+  currentState = LinkState::Idle;
+}
+
+void RadioTransfers::EndWrite() {
+  window.KillTimer(WRITE_TIMER);
+  // The radio never answers a frame, but a port that failed to write or has not yet passed the
+  // whole frame to its driver has certainly not delivered it.
+  window.ShowMessage(radio.WriteFellShort() ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
+  // Only now: the port stays open while the message is on screen, giving the frame that long
+  // to leave the driver.
+  radio.CloseRadioPort();
+  currentState = LinkState::Idle;
+}
+
+void RadioTransfers::ShowChannelOne() {
+  // Loaded without storing first: after a read, edits on screen belong to an image that has
+  // just been replaced, so every transfer end drops them alike.
+  editor.currentChannel = 0;
+  window.SelectChannelInList(0);
+  LoadWorkingChannel(editor);
+  window.ShowWorkingChannel();
+}

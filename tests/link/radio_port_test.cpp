@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QObject>
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "link_test_support.h"
+#include "pseudo_terminal.h"
+#include "radio_port.h"
+
+namespace {
+
+class RadioPortTest : public ::testing::Test {
+ protected:
+  void SetUp() override { setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1); }
+  void TearDown() override {
+    port.CloseRadioPort();
+    unsetenv("ZENTOR_COM1");
+  }
+
+  // A second descriptor on the device, opened the way a test needs it before the port takes
+  // the device exclusively; raw, so the line discipline neither echoes nor edits test bytes.
+  int OpenRawSlave() {
+    const int fd = open(radio.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd >= 0) {
+      termios settings{};
+      tcgetattr(fd, &settings);
+      cfmakeraw(&settings);
+      tcsetattr(fd, TCSANOW, &settings);
+    }
+    return fd;
+  }
+
+  ApplicationGuard application;
+  PseudoTerminal radio;
+  RadioPort port;
+};
+
+}  // namespace
+
+TEST_F(RadioPortTest, OpenSetsTheLineTo2400Baud8N1InRawMode) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  ASSERT_TRUE(port.portHandle.isOpen());
+
+  termios settings{};  // the master side reports the settings of the slave side
+  ASSERT_EQ(tcgetattr(radio.MasterFd(), &settings), 0);
+  EXPECT_EQ(cfgetospeed(&settings), static_cast<speed_t>(B2400));
+  EXPECT_EQ(cfgetispeed(&settings), static_cast<speed_t>(B2400));
+  EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  EXPECT_EQ(settings.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+  EXPECT_NE(settings.c_cflag & CREAD, 0u);
+  EXPECT_EQ(settings.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP | PARMRK), 0u);
+  EXPECT_EQ(settings.c_oflag & OPOST, 0u);
+  EXPECT_EQ(settings.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+}
+
+TEST_F(RadioPortTest, EveryByteValueReachesTheRadioUnchanged) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  const std::vector<std::uint8_t> all = AllByteValues();
+  port.StartPortWrite(all.data(), static_cast<int>(all.size()));
+  EXPECT_EQ(radio.Receive(all.size(), 5000), all);
+  EXPECT_TRUE(RunEventsUntil([&] { return !port.WriteFellShort(); }, 2000));
+}
+
+TEST_F(RadioPortTest, EveryByteValueFromTheRadioLandsUnchanged) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  const std::vector<std::uint8_t> all = AllByteValues();
+  const std::vector<std::uint8_t> first(all.begin(), all.begin() + REPLY_SIZE);
+  const std::vector<std::uint8_t> rest(all.begin() + REPLY_SIZE, all.end());
+
+  port.StartReplyRead();
+  radio.Send(first);
+  EXPECT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, first); }, 5000));
+
+  // The second read starts again at offset 0 and leaves the bytes behind it alone.
+  port.StartReplyRead();
+  radio.Send(rest);
+  std::vector<std::uint8_t> expected = rest;
+  expected.insert(expected.end(), first.begin() + static_cast<long>(rest.size()), first.end());
+  EXPECT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, expected); }, 5000));
+}
+
+TEST_F(RadioPortTest, WriteSendsTheBytesAsTheyWereAtTheCall) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  std::vector<std::uint8_t> frame = BytePattern(REPLY_SIZE + 1, 1);
+  const std::vector<std::uint8_t> original = frame;
+  port.StartPortWrite(frame.data(), static_cast<int>(frame.size()));
+  std::fill(frame.begin(), frame.end(), 0xEE);
+  EXPECT_EQ(radio.Receive(original.size(), 5000), original);
+}
+
+TEST_F(RadioPortTest, ReplyBytesLandAtTheirOffsetsWhateverTheChunks) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  port.StartReplyRead();
+  const std::vector<std::uint8_t> reply = BytePattern(REPLY_SIZE, 2);
+  std::size_t sent = 0;
+  for (std::size_t chunk : {std::size_t{1}, std::size_t{50}, std::size_t{136}}) {
+    radio.Send(std::vector<std::uint8_t>(reply.begin() + static_cast<long>(sent),
+                                         reply.begin() + static_cast<long>(sent + chunk)));
+    sent += chunk;
+    const std::vector<std::uint8_t> soFar(reply.begin(), reply.begin() + static_cast<long>(sent));
+    EXPECT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, soFar); }, 5000)) << sent;
+  }
+}
+
+TEST_F(RadioPortTest, ReplyLongerThanTheBufferStopsAtItsEnd) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  port.StartReplyRead();
+  const std::vector<std::uint8_t> flood = BytePattern(3000, 3);
+  const std::vector<std::uint8_t> reply(flood.begin(), flood.begin() + REPLY_SIZE);
+  radio.Send(flood);
+  EXPECT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, reply); }, 5000));
+  RunEventsFor(200);
+  EXPECT_TRUE(StartsWith(port.receiveBuffer, reply));
+
+  // Bytes written past the buffer would have landed on the port object behind it; it still works.
+  ASSERT_TRUE(port.portHandle.isOpen());
+  const std::vector<std::uint8_t> request = {0xFF, 0x00, 0xFF, 0x00};
+  port.StartPortWrite(request.data(), static_cast<int>(request.size()));
+  EXPECT_EQ(radio.Receive(request.size(), 5000), request);
+}
+
+TEST_F(RadioPortTest, InputWaitingAtTheOpenIsDiscarded) {
+  const int earlierHolder = OpenRawSlave();
+  ASSERT_GE(earlierHolder, 0);
+  radio.Send(BytePattern(REPLY_SIZE, 4));
+  int waiting = 0;
+  ASSERT_TRUE(RunEventsUntil(
+      [&] { return ioctl(earlierHolder, FIONREAD, &waiting) == 0 && waiting == static_cast<int>(REPLY_SIZE); },
+      5000));
+
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  close(earlierHolder);
+  port.StartReplyRead();
+  RunEventsFor(200);
+  EXPECT_TRUE(StartsWith(port.receiveBuffer, std::vector<std::uint8_t>(REPLY_SIZE, 0)));
+
+  const std::vector<std::uint8_t> reply = BytePattern(REPLY_SIZE, 5);
+  radio.Send(reply);
+  EXPECT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, reply); }, 5000));
+}
+
+TEST_F(RadioPortTest, SecondOpenInThisProgramFailsUntilTheFirstCloses) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  RadioPort other;
+  EXPECT_EQ(other.OpenRadioPort("COM1"), 0);
+  EXPECT_FALSE(other.portHandle.isOpen());
+  EXPECT_TRUE(port.portHandle.isOpen());
+
+  port.CloseRadioPort();
+  EXPECT_EQ(other.OpenRadioPort("COM1"), 1);
+  other.CloseRadioPort();
+}
+
+TEST_F(RadioPortTest, OtherProgramsCannotOpenTheDeviceWhileTheTransferHoldsIt) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  int exclusive = 0;
+  ASSERT_EQ(ioctl(port.portHandle.handle(), TIOCGEXCL, &exclusive), 0);
+  EXPECT_NE(exclusive, 0);
+  EXPECT_EQ(OpenErrorForOtherProgram(radio.SlavePath()), EBUSY);
+
+  port.CloseRadioPort();
+  EXPECT_EQ(OpenErrorForOtherProgram(radio.SlavePath()), 0);
+}
+
+TEST_F(RadioPortTest, MissingDeviceGivesZeroAndCloseAfterItIsHarmless) {
+  for (const char *portName : {"COM1", "COM3"}) {
+    setenv("ZENTOR_COM1", "/nonexistent/ttyZ0", 1);
+    EXPECT_EQ(port.OpenRadioPort(portName), 0) << portName;
+    EXPECT_FALSE(port.portHandle.isOpen());
+    port.CloseRadioPort();
+    port.CloseRadioPort();
+    const std::vector<std::uint8_t> request = {0xFF, 0x00, 0xFF, 0x00};
+    port.StartPortWrite(request.data(), static_cast<int>(request.size()));
+    port.StartReplyRead();
+    EXPECT_FALSE(port.portHandle.isOpen());
+  }
+  setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1);
+  EXPECT_EQ(port.OpenRadioPort("COM1"), 1);
+}
+
+TEST_F(RadioPortTest, NothingReachesTheBufferAfterClose) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  port.StartReplyRead();
+  const std::vector<std::uint8_t> reply = BytePattern(REPLY_SIZE, 6);
+  const std::vector<std::uint8_t> head(reply.begin(), reply.begin() + 100);
+  radio.Send(head);
+  ASSERT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, head); }, 5000));
+
+  radio.Send(std::vector<std::uint8_t>(reply.begin() + 100, reply.end()));  // in flight at the close
+  port.CloseRadioPort();
+  RunEventsFor(300);
+  std::vector<std::uint8_t> expected = head;
+  expected.resize(REPLY_SIZE, 0);
+  EXPECT_TRUE(StartsWith(port.receiveBuffer, expected));
+}
+
+TEST_F(RadioPortTest, HangUpClosesThePortAtTheFirstErrorWithoutAStorm) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  port.StartReplyRead();
+  QObject counter;
+  int errors = 0;
+  QObject::connect(&port.portHandle, &QSerialPort::errorOccurred, &counter,
+                   [&errors](QSerialPort::SerialPortError error) {
+                     if (error != QSerialPort::NoError) {
+                       ++errors;
+                     }
+                   });
+  radio.HangUp();
+  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, 5000));
+  RunEventsFor(300);
+  // Left open, the port reports the vanished device some hundred thousand times in this span.
+  EXPECT_GE(errors, 1);
+  EXPECT_LE(errors, 2);
+  EXPECT_TRUE(StartsWith(port.receiveBuffer, std::vector<std::uint8_t>(REPLY_SIZE, 0)));
+}
+
+TEST_F(RadioPortTest, WriteOnAHungUpDeviceFellShort) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  EXPECT_FALSE(port.WriteFellShort());
+  radio.HangUp();
+  const std::vector<std::uint8_t> frame = BytePattern(REPLY_SIZE + 1, 7);
+  port.StartPortWrite(frame.data(), static_cast<int>(frame.size()));
+  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, 5000));
+  EXPECT_TRUE(port.WriteFellShort());
+}
+
+TEST_F(RadioPortTest, WriteHeldBackFromTheDriverFellShortUntilItGoes) {
+  const int otherEnd = OpenRawSlave();
+  ASSERT_GE(otherEnd, 0);
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  ASSERT_EQ(tcflow(otherEnd, TCOOFF), 0);  // the device stops taking output, as after an XOFF
+
+  const std::vector<std::uint8_t> frame = BytePattern(REPLY_SIZE + 1, 8);
+  port.StartPortWrite(frame.data(), static_cast<int>(frame.size()));
+  RunEventsFor(300);
+  EXPECT_TRUE(port.WriteFellShort());
+
+  ASSERT_EQ(tcflow(otherEnd, TCOON), 0);
+  EXPECT_EQ(radio.Receive(frame.size(), 5000), frame);
+  EXPECT_TRUE(RunEventsUntil([&] { return !port.WriteFellShort(); }, 5000));
+  close(otherEnd);
+}
