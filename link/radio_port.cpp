@@ -41,8 +41,8 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
     return 0;
   }
 
-  // The Win32 port also set 1024-byte driver queues and five read/write time-outs. Linux has no
-  // counterpart for either; what they stood for holds here by construction: nothing ever waits
+  // On Win32 the open also set 1024-byte driver queues and five read/write time-outs. Linux has
+  // no counterpart for either; what they stood for holds here by construction: nothing ever waits
   // on the port (transfers ride on the event loop's notifiers), a transfer ends at its window
   // timer with CloseRadioPort, and once that returns nothing reaches receiveBuffer.
   //

@@ -1,48 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <QObject>
-#include <cerrno>
-#include <cstdlib>
 #include <vector>
 
-#include "link_test_support.h"
-#include "pseudo_terminal.h"
-#include "radio_port.h"
-
-namespace {
-
-class RadioPortTest : public ::testing::Test {
- protected:
-  void SetUp() override { setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1); }
-  void TearDown() override {
-    port.CloseRadioPort();
-    unsetenv("ZENTOR_COM1");
-  }
-
-  // A second descriptor on the device, opened the way a test needs it before the port takes
-  // the device exclusively; raw, so the line discipline neither echoes nor edits test bytes.
-  int OpenRawSlave() {
-    const int fd = open(radio.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd >= 0) {
-      termios settings{};
-      tcgetattr(fd, &settings);
-      cfmakeraw(&settings);
-      tcsetattr(fd, TCSANOW, &settings);
-    }
-    return fd;
-  }
-
-  ApplicationGuard application;
-  PseudoTerminal radio;
-  RadioPort port;
-};
-
-}  // namespace
+#include "radio_port_fixture.h"
 
 TEST_F(RadioPortTest, OpenSetsTheLineTo2400Baud8N1InRawMode) {
   ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
@@ -146,45 +110,6 @@ TEST_F(RadioPortTest, InputWaitingAtTheOpenIsDiscarded) {
   EXPECT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, reply); }, 5000));
 }
 
-TEST_F(RadioPortTest, SecondOpenInThisProgramFailsUntilTheFirstCloses) {
-  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
-  RadioPort other;
-  EXPECT_EQ(other.OpenRadioPort("COM1"), 0);
-  EXPECT_FALSE(other.portHandle.isOpen());
-  EXPECT_TRUE(port.portHandle.isOpen());
-
-  port.CloseRadioPort();
-  EXPECT_EQ(other.OpenRadioPort("COM1"), 1);
-  other.CloseRadioPort();
-}
-
-TEST_F(RadioPortTest, OtherProgramsCannotOpenTheDeviceWhileTheTransferHoldsIt) {
-  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
-  int exclusive = 0;
-  ASSERT_EQ(ioctl(port.portHandle.handle(), TIOCGEXCL, &exclusive), 0);
-  EXPECT_NE(exclusive, 0);
-  EXPECT_EQ(OpenErrorForOtherProgram(radio.SlavePath()), EBUSY);
-
-  port.CloseRadioPort();
-  EXPECT_EQ(OpenErrorForOtherProgram(radio.SlavePath()), 0);
-}
-
-TEST_F(RadioPortTest, MissingDeviceGivesZeroAndCloseAfterItIsHarmless) {
-  for (const char *portName : {"COM1", "COM3"}) {
-    setenv("ZENTOR_COM1", "/nonexistent/ttyZ0", 1);
-    EXPECT_EQ(port.OpenRadioPort(portName), 0) << portName;
-    EXPECT_FALSE(port.portHandle.isOpen());
-    port.CloseRadioPort();
-    port.CloseRadioPort();
-    const std::vector<std::uint8_t> request = {0xFF, 0x00, 0xFF, 0x00};
-    port.StartPortWrite(request.data(), static_cast<int>(request.size()));
-    port.StartReplyRead();
-    EXPECT_FALSE(port.portHandle.isOpen());
-  }
-  setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1);
-  EXPECT_EQ(port.OpenRadioPort("COM1"), 1);
-}
-
 TEST_F(RadioPortTest, NothingReachesTheBufferAfterClose) {
   ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
   port.StartReplyRead();
@@ -199,51 +124,4 @@ TEST_F(RadioPortTest, NothingReachesTheBufferAfterClose) {
   std::vector<std::uint8_t> expected = head;
   expected.resize(REPLY_SIZE, 0);
   EXPECT_TRUE(StartsWith(port.receiveBuffer, expected));
-}
-
-TEST_F(RadioPortTest, HangUpClosesThePortAtTheFirstErrorWithoutAStorm) {
-  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
-  port.StartReplyRead();
-  QObject counter;
-  int errors = 0;
-  QObject::connect(&port.portHandle, &QSerialPort::errorOccurred, &counter,
-                   [&errors](QSerialPort::SerialPortError error) {
-                     if (error != QSerialPort::NoError) {
-                       ++errors;
-                     }
-                   });
-  radio.HangUp();
-  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, 5000));
-  RunEventsFor(300);
-  // Left open, the port reports the vanished device some hundred thousand times in this span.
-  EXPECT_GE(errors, 1);
-  EXPECT_LE(errors, 2);
-  EXPECT_TRUE(StartsWith(port.receiveBuffer, std::vector<std::uint8_t>(REPLY_SIZE, 0)));
-}
-
-TEST_F(RadioPortTest, WriteOnAHungUpDeviceFellShort) {
-  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
-  EXPECT_FALSE(port.WriteFellShort());
-  radio.HangUp();
-  const std::vector<std::uint8_t> frame = BytePattern(REPLY_SIZE + 1, 7);
-  port.StartPortWrite(frame.data(), static_cast<int>(frame.size()));
-  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, 5000));
-  EXPECT_TRUE(port.WriteFellShort());
-}
-
-TEST_F(RadioPortTest, WriteHeldBackFromTheDriverFellShortUntilItGoes) {
-  const int otherEnd = OpenRawSlave();
-  ASSERT_GE(otherEnd, 0);
-  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
-  ASSERT_EQ(tcflow(otherEnd, TCOOFF), 0);  // the device stops taking output, as after an XOFF
-
-  const std::vector<std::uint8_t> frame = BytePattern(REPLY_SIZE + 1, 8);
-  port.StartPortWrite(frame.data(), static_cast<int>(frame.size()));
-  RunEventsFor(300);
-  EXPECT_TRUE(port.WriteFellShort());
-
-  ASSERT_EQ(tcflow(otherEnd, TCOON), 0);
-  EXPECT_EQ(radio.Receive(frame.size(), 5000), frame);
-  EXPECT_TRUE(RunEventsUntil([&] { return !port.WriteFellShort(); }, 5000));
-  close(otherEnd);
 }

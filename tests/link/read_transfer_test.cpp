@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "port_error_counter.h"
+#include "transfers_fixture.h"
+
+TEST_F(TransfersTest, ReadSendsTheRequestAndTheReplyReplacesTheImage) {
+  state.currentChannel = 6;
+  LoadWorkingChannel(state);
+  const std::vector<std::uint8_t> reply = Reply(10, 0x5A);
+  ReadWithReply(reply);
+  EXPECT_EQ(window.events, Events{"set timer 1 2000"});
+
+  bool portOpenDuringMessage = true;
+  window.onMessage = [&] { portOpenDuringMessage = port.portHandle.isOpen(); };
+  ExpectTimerEnds(READ_TIMER, MSG_READ_DONE);
+  EXPECT_EQ(ImageBytes(state.image), reply);
+  EXPECT_EQ(port.receiveBuffer[REPLY_MARKER_OFFSET], 0);
+  EXPECT_FALSE(portOpenDuringMessage);
+}
+
+TEST_F(TransfersTest, ReadWithoutAMarkedReplyFailsAndKeepsTheImage) {
+  struct FailedReply {
+    const char *what;
+    std::vector<std::uint8_t> bytes;
+  };
+  const std::vector<std::uint8_t> beforeMarker = Reply(11, 0x33);
+  const FailedReply cases[] = {
+      {"no reply", {}},
+      {"marker zero", Reply(12, 0x00)},
+      {"reply stops before the marker",
+       std::vector<std::uint8_t>(beforeMarker.begin(), beforeMarker.begin() + REPLY_MARKER_OFFSET)},
+  };
+  for (const FailedReply &failed : cases) {
+    SCOPED_TRACE(failed.what);
+    state.currentChannel = 3;
+    LoadWorkingChannel(state);
+    const std::vector<std::uint8_t> before = ImageBytes(state.image);
+    ReadWithReply(failed.bytes);
+    ExpectTimerEnds(READ_TIMER, MSG_READ_FAILED);
+    EXPECT_EQ(ImageBytes(state.image), before);
+  }
+}
+
+TEST_F(TransfersTest, ReadAfterASuccessfulReadFailsWhenTheRadioIsSilent) {
+  const std::vector<std::uint8_t> reply = Reply(13, 0x01);
+  ReadWithReply(reply);
+  ExpectTimerEnds(READ_TIMER, MSG_READ_DONE);
+
+  ReadWithReply({});
+  ExpectTimerEnds(READ_TIMER, MSG_READ_FAILED);
+  EXPECT_EQ(ImageBytes(state.image), reply);
+}
+
+TEST_F(TransfersTest, ShortReplyAfterAFullOneIsNotCompletedWithItsBytes) {
+  ReadWithReply(Reply(14, 0x02));  // every byte nonzero
+  ExpectTimerEnds(READ_TIMER, MSG_READ_DONE);
+
+  const std::vector<std::uint8_t> full = Reply(15, 0x03);
+  const std::vector<std::uint8_t> shortReply(full.begin(), full.begin() + REPLY_MARKER_OFFSET + 2);
+  ReadWithReply(shortReply);
+  ExpectTimerEnds(READ_TIMER, MSG_READ_DONE);
+  std::vector<std::uint8_t> expected = shortReply;
+  expected.resize(IMAGE_SIZE, 0);
+  EXPECT_EQ(ImageBytes(state.image), expected);
+}
+
+TEST_F(TransfersTest, HangUpDuringAReadClosesThePortOnceAndTheReadFails) {
+  const std::vector<std::uint8_t> before = ImageBytes(state.image);
+  transfers.OnReadClicked();
+  ASSERT_EQ(radio.Receive(READ_REQUEST.size(), 5000), READ_REQUEST);
+  const PortErrorCounter errors(port.portHandle);
+  radio.HangUp();
+  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, 5000));
+  RunEventsFor(300);
+  EXPECT_GE(errors.Count(), 1);
+  EXPECT_LE(errors.Count(), 2);
+  ExpectTimerEnds(READ_TIMER, MSG_READ_FAILED);
+  EXPECT_EQ(ImageBytes(state.image), before);
+}
