@@ -24,7 +24,7 @@ std::string PortUseWatch::Start(const std::string &devicePath) {
 
 bool PortUseWatch::Update() {
   if (fd_ < 0) return false;
-  const int usersBefore = users_;
+  bool leftUnused = false;
   alignas(inotify_event) char buffer[4096];
   for (;;) {
     const ssize_t length = ::read(fd_, buffer, sizeof buffer);
@@ -33,11 +33,13 @@ bool PortUseWatch::Update() {
       inotify_event event;
       std::memcpy(&event, buffer + offset, sizeof event);
       if (event.mask & IN_OPEN) ++users_;
-      if ((event.mask & IN_CLOSE) && users_ > 0) --users_;
+      // Checked at every close, not only after the batch: a close and a reopen read together
+      // must still discard what was sent in between.
+      if ((event.mask & IN_CLOSE) && users_ > 0 && --users_ == 0) leftUnused = true;
       // Lost events leave the count unknown; assuming a listener is the harmless mistake.
       if (event.mask & IN_Q_OVERFLOW) users_ = 1;
       offset += static_cast<ssize_t>(sizeof event + event.len);
     }
   }
-  return usersBefore > 0 && users_ == 0;
+  return leftUnused;
 }

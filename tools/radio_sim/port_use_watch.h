@@ -21,7 +21,8 @@ class PortUseWatch {
 
   int Fd() const { return fd_; }  // readable when opens or closes are waiting to be counted
 
-  // Counts the waiting events; returns true when they left the port with no user.
+  // Counts the waiting events; returns true when, at some point among them, the port was left
+  // with no user.
   bool Update();
 
   bool Watching() const { return fd_ >= 0; }

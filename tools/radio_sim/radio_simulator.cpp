@@ -13,9 +13,10 @@
 
 namespace {
 
-// How long a hang-up waits for the programmer to take the bytes already sent, so the test sees
-// exactly the bytes before the hang-up rather than whatever the kernel had delivered.
-constexpr std::chrono::milliseconds HANGUP_DRAIN_LIMIT{1000};
+// How long the simulator, before it lets go of the device, waits for the programmer to take the
+// bytes already sent: closing the master loses whatever is still in the line, so without the
+// wait a reader would see whatever the kernel happened to have delivered.
+constexpr std::chrono::milliseconds LINE_DRAIN_LIMIT{1000};
 
 // Nanoseconds, not poll()'s milliseconds: rounding each 4.17 ms byte time up to 5 ms would make
 // a paced reply a fifth slower than the real line.
@@ -195,7 +196,9 @@ RadioSimulator::Step RadioSimulator::SendReply(SimClock::time_point now) {
     HangUp();
     return Step::FINISHED;
   }
-  return options_.once ? Step::FINISHED : Step::CONTINUE;
+  if (!options_.once) return Step::CONTINUE;
+  LetTheLineDrain();
+  return Step::FINISHED;
 }
 
 void RadioSimulator::DiscardUnheardBytes() {
@@ -204,8 +207,8 @@ void RadioSimulator::DiscardUnheardBytes() {
   ::tcflush(terminal_.SlaveFd(), TCIFLUSH);
 }
 
-void RadioSimulator::HangUp() {
-  const SimClock::time_point giveUp = SimClock::now() + HANGUP_DRAIN_LIMIT;
+void RadioSimulator::LetTheLineDrain() {
+  const SimClock::time_point giveUp = SimClock::now() + LINE_DRAIN_LIMIT;
   // Bytes written to the master reach the slave's queue a moment later, through the kernel's
   // buffer work; an empty queue straight after the write does not yet mean they were read.
   std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -214,6 +217,10 @@ void RadioSimulator::HangUp() {
          SimClock::now() < giveUp) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+}
+
+void RadioSimulator::HangUp() {
+  LetTheLineDrain();
   terminal_.Close();
   link_.Remove();
   Log("hung up: the device is gone");

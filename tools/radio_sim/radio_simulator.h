@@ -34,6 +34,7 @@ class RadioSimulator {
   void StoreWriteFrame(const ReceivedFrame &frame);
   Step SendReply(SimClock::time_point now);
   void DiscardUnheardBytes();
+  void LetTheLineDrain();
   void HangUp();
   void Log(const std::string &event) const;
   void Complain(const std::string &problem) const;
