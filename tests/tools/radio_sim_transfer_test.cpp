@@ -125,7 +125,9 @@ TEST(RadioSim, ReplySentAfterThePortWasClosedIsLost) {
     ASSERT_TRUE(port.Send(ReadRequest()));
     ASSERT_TRUE(sim.WaitForLog("read request: answering", REPLY_LIMIT)) << sim.Log();
   }
+  // Both, in whichever order the simulator saw them: the discard follows the later of the two.
   ASSERT_TRUE(sim.WaitForLog("reply sent", REPLY_LIMIT)) << sim.Log();
+  ASSERT_TRUE(sim.WaitForLog("the programmer closed the port", REPLY_LIMIT)) << sim.Log();
   RawPort port(sim.DevicePath());
   ASSERT_TRUE(port.IsOpen());
   EXPECT_TRUE(port.Receive(1, QUIET_WAIT).empty());

@@ -170,11 +170,12 @@ void RadioSimulator::AnswerReadRequest(SimClock::time_point now) {
 
 void RadioSimulator::StoreWriteFrame(const ReceivedFrame &frame) {
   memory_ = frame.image;
-  Log("write frame: stored 187 bytes" +
-      (frame.trailer == 0 ? std::string() : ", but its last byte was " + std::to_string(frame.trailer) + ", not 0"));
+  // Saved before the event is logged, so whoever waits for the log line finds the file in place.
   if (!options_.savePath.empty()) {
     if (std::string error = SaveMemoryFile(options_.savePath, memory_); !error.empty()) Complain(error);
   }
+  Log("write frame: stored 187 bytes" +
+      (frame.trailer == 0 ? std::string() : ", but its last byte was " + std::to_string(frame.trailer) + ", not 0"));
 }
 
 RadioSimulator::Step RadioSimulator::SendReply(SimClock::time_point now) {
