@@ -1,0 +1,26 @@
+#pragma once
+// What the radio sends back for one read request, with the chosen fault applied.
+
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+#include "sample_memory.h"
+#include "sim_options.h"
+
+struct ReplyPlan {
+  bool answers = true;                      // false: the request goes unanswered
+  std::chrono::milliseconds delay{0};       // from the request to the first byte
+  std::vector<std::uint8_t> bytes;          // in the order they go on the line
+  bool hangUpAfter = false;                 // the device disappears once `bytes` are sent
+};
+
+ReplyPlan PlanReply(const RadioMemory &memory, Fault fault, std::uint32_t faultArg);
+
+// The `garbage` fault's bytes: the same seed always gives the same 187 bytes. Byte 179 is 0 for
+// an even seed and nonzero for an odd one, so a test picks whether the programmer should accept
+// the garbage by the seed's parity alone.
+RadioMemory GarbageMemory(std::uint32_t seed);
+
+// Filler of the `long` fault's extra bytes, easy to spot in a dump.
+constexpr std::uint8_t LONG_REPLY_FILLER = 0xEE;
