@@ -44,7 +44,13 @@ CProgrammerDlg::CProgrammerDlg()
       messages_(&messageBox_),
       timers_([this](int timerId) { OnTimer(timerId); }, this) {}
 
-CProgrammerDlg::~CProgrammerDlg() = default;
+CProgrammerDlg::~CProgrammerDlg() {
+  timers_.KillAll();
+  // Delete the controls while the dialog is still whole: a focused edit reports its loss of
+  // focus on the way out, and no handler may run from here on.
+  ++notificationBlocks_;
+  qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
+}
 
 int CProgrammerDlg::DoModal() {
   Create();
@@ -159,7 +165,7 @@ void CProgrammerDlg::AppendAboutToSystemMenu() {
 }
 
 bool CProgrammerDlg::UpdateData(bool saving) {
-  const ExchangeScope scope(exchangeDepth_);
+  const ExchangeScope scope(notificationBlocks_);
   ExchangeEdits edits{};
   for (std::size_t i = 0; i < EXCHANGE_STEP_COUNT; ++i) {
     edits[i] = qobject_cast<QLineEdit *>(Control(EXCHANGE_STEPS[i].controlId));

@@ -125,7 +125,7 @@ class CProgrammerDlg : public QDialog, public ValidationWindow {
   void ShowCode(const CodeControls &controls, std::uint8_t flags, int codeByte);
   void ChooseCodeType(const CodeControls &controls);
   void PickCode(const CodeControls &controls);
-  bool NotificationsBlocked() const { return exchangeDepth_ > 0; }
+  bool NotificationsBlocked() const { return notificationBlocks_ > 0; }
   template <typename Handler>
   auto Notified(Handler handler);
 
@@ -135,7 +135,7 @@ class CProgrammerDlg : public QDialog, public ValidationWindow {
   MessageBoxSink messageBox_;
   MessageSink *messages_;
   WindowTimers timers_;
-  int exchangeDepth_ = 0;
+  int notificationBlocks_ = 0;  // exchanges in progress, or the window on its way out
   bool created_ = false;
   std::unique_ptr<TemplateControls> controls_;
   SystemMenu *systemMenu_ = nullptr;

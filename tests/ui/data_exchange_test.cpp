@@ -150,3 +150,12 @@ TEST_F(EditorTest, ARefreshRewritesEditsFromTheirMembers) {
   EXPECT_EQ(Edit(ControlId::TX_FREQUENCY_EDIT)->text(), QStringLiteral("438.0125"));
   EXPECT_EQ(sink.messages.size(), 1u);  // the rewritten text ran no handler
 }
+
+TEST_F(EditorTest, ARefreshLeavesAnEditWhoseTextIsUnchangedAsItWas) {
+  TypeOver(ControlId::TX_FREQUENCY_EDIT, QStringLiteral("438.0125"));
+  QLineEdit *edit = Edit(ControlId::TX_FREQUENCY_EDIT);
+  edit->setCursorPosition(3);
+  ClickEntry(ControlId::SQUELCH_LIST, 2);
+  EXPECT_EQ(edit->cursorPosition(), 3);
+  EXPECT_TRUE(edit->isUndoAvailable());  // the typing can still be undone
+}

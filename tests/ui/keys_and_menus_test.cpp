@@ -161,6 +161,30 @@ TEST_F(EditorTest, TheMenusCloseItemGoesThroughOnClose) {
   EXPECT_FALSE(dialog->IsTimerRunning(1));
 }
 
+TEST_F(EditorTest, AltF4IsACloseRequest) {
+  dialog->SetTimer(2, 60000);
+  QTest::keyClick(List(ControlId::SQUELCH_LIST), Qt::Key_F4, Qt::AltModifier);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(dialog->IsTimerRunning(2));
+}
+
+TEST_F(EditorTest, TheMenuMinimisesAndThenOffersToRestore) {
+  QTest::keyClick(Edit(ControlId::BAND_EDIT), Qt::Key_Space, Qt::AltModifier);
+  ASSERT_NE(OpenMenu(), nullptr);
+  QTest::keyClick(OpenMenu(), Qt::Key_N);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return dialog->isMinimized(); }, 5000));
+
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), dialog->mapToGlobal(QPoint(3, 3)));
+  QApplication::sendEvent(dialog.get(), &click);
+  QMenu *menu = dialog->findChild<QMenu *>();
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->actions()[0]->isEnabled());   // restore
+  EXPECT_FALSE(menu->actions()[3]->isEnabled());  // minimise
+  menu->actions()[0]->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog->isMinimized(); }, 5000));
+  menu->close();
+}
+
 TEST_F(EditorTest, DoModalReturnsWhenEscEndsTheRun) {
   CProgrammerDlg modal;
   modal.SetMessageSink(&sink);
