@@ -159,3 +159,17 @@ TEST_F(EditorTest, ARefreshLeavesAnEditWhoseTextIsUnchangedAsItWas) {
   EXPECT_EQ(edit->cursorPosition(), 3);
   EXPECT_TRUE(edit->isUndoAvailable());  // the typing can still be undone
 }
+
+TEST_F(EditorTest, InputThatReachesAControlDuringAnExchangeRunsNoHandler) {
+  // The modal message box normally keeps input away; input that reaches a control all the same
+  // (here sent to it directly) must not start a handler inside the running exchange.
+  sink.whileShown = [this] {
+    QTest::keyClick(List(ControlId::SQUELCH_LIST), Qt::Key_Down);
+    Type(ControlId::BAND_EDIT, QStringLiteral("4"));
+  };
+  TypeOver(ControlId::TX_FREQUENCY_EDIT, QStringLiteral("x"));
+  EXPECT_EQ(sink.messages.size(), 1u);
+  EXPECT_EQ(List(ControlId::SQUELCH_LIST)->GetCurSel(), 4);
+  EXPECT_EQ(dialog->State().working.squelch, 200);
+  EXPECT_EQ(dialog->State().working.band, 0);
+}

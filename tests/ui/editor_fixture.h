@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -16,8 +17,14 @@
 
 class RecordingMessageSink : public MessageSink {
  public:
-  void ShowMessage(const QString &text) override { messages.push_back(text); }
+  void ShowMessage(const QString &text) override {
+    messages.push_back(text);
+    if (whileShown) {
+      whileShown();
+    }
+  }
   std::vector<QString> messages;
+  std::function<void()> whileShown;  // runs as if inside the message's modal loop
 };
 
 class EditorTest : public ::testing::Test {
