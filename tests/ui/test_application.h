@@ -1,0 +1,6 @@
+#pragma once
+// The one QApplication of a GUI test program, created on first use.
+
+class QApplication;
+
+QApplication &TestApplication();

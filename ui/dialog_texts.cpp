@@ -1,0 +1,3 @@
+#include "dialog_texts.h"
+
+const char *LoadStringResource(int id) { return id == IDS_ABOUTBOX ? ABOUT_MENU_TEXT : ""; }

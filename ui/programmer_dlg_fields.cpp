@@ -1,0 +1,119 @@
+// The field edit handlers: each carries one user change into the WorkingChannel at once.
+
+#include "channel_display.h"
+#include "dialog_texts.h"
+#include "field_edits.h"
+#include "list_box.h"
+#include "programmer_dlg.h"
+#include "scaled_value.h"
+
+void CProgrammerDlg::OnChannelSelected() {
+  StoreWorkingChannel(state_);
+  const int selected = channelList->GetCurSel();
+  if (selected != -1) {
+    state_.currentChannel = selected;
+  }
+  LoadWorkingChannel(state_);
+  ShowWorkingChannel();
+}
+
+void CProgrammerDlg::OnChannelDoubleClicked() {}
+
+// The frequency, time-limit and band handlers convert their member whether or not the collect
+// succeeded: after a failure it holds what the collect left in it.
+
+void CProgrammerDlg::OnTxFrequencyChanged() {
+  UpdateData(true);
+  state_.working.txFrequency = ScaledToInt(members_.txFrequencyMhz, FREQUENCY_FACTOR);
+}
+
+void CProgrammerDlg::OnTxFrequencyKillFocus() {}
+
+void CProgrammerDlg::OnRxFrequencyChanged() {
+  UpdateData(true);
+  state_.working.rxFrequency = ScaledToInt(members_.rxFrequencyMhz, FREQUENCY_FACTOR);
+}
+
+void CProgrammerDlg::OnRxFrequencyKillFocus() {}
+
+void CProgrammerDlg::OnTotChanged() {
+  UpdateData(true);
+  state_.working.tot = ScaledToInt(members_.totMinutes, TOT_FACTOR);
+}
+
+void CProgrammerDlg::OnBandChanged() {
+  UpdateData(true);
+  const std::int32_t band = ScaledToInt(members_.bandMhz, FREQUENCY_FACTOR);
+  state_.working.band = band;
+  WriteBandBase(state_.image, band);
+}
+
+void CProgrammerDlg::OnSquelchSelected() {
+  const int level = squelchList->GetCurSel();
+  if (level < 0 || level >= SQUELCH_LEVEL_COUNT) {
+    return;
+  }
+  members_.selectedSquelchText = squelchList->GetText(level);
+  UpdateData(false);
+  state_.working.squelch = SquelchByteOfLevel(level);
+}
+
+void CProgrammerDlg::OnSpacingSelected() {
+  const int selected = spacingList->GetCurSel();
+  if (selected == -1) {
+    return;
+  }
+  state_.spacingText = spacingList->GetText(selected).toStdString();
+  members_.selectedSpacingText = QString::fromStdString(state_.spacingText);
+  UpdateData(false);
+  state_.working.flags = FlagsForSpacing(state_.working.flags, state_.spacingText);
+}
+
+void CProgrammerDlg::OnPortSelected() {
+  const int selected = portList->GetCurSel();
+  if (selected != -1) {
+    state_.portName = portList->GetText(selected).toStdString();
+  }
+}
+
+void CProgrammerDlg::OnCopyTxToRxClicked() {
+  CopyTxToRx(state_.working);
+  ShowWorkingChannel();
+}
+
+void CProgrammerDlg::OnCopyRxToTxClicked() {
+  CopyRxToTx(state_.working);
+  ShowWorkingChannel();
+}
+
+void CProgrammerDlg::OnClearClicked() {
+  ResetWorkingChannel(state_);
+
+  members_.bandMhz = 0.0;
+  members_.txFrequencyMhz = 0.0;
+  members_.rxFrequencyMhz = 0.0;
+  members_.totMinutes = ShownMinutes(state_.working.tot);
+
+  channelList->SetCurSel(state_.currentChannel);
+  portList->SetCurSel(0);
+  txCodeTypeList->SetCurSel(2);
+  rxCodeTypeList->SetCurSel(2);
+  squelchList->SetCurSel(DEFAULT_SQUELCH_LEVEL);
+
+  members_.selectedSquelchText = QString::fromUtf8(SQUELCH_LEVEL_TEXTS[DEFAULT_SQUELCH_LEVEL]);
+  UpdateData(false);
+
+  spacingList->SetCurSel(1);
+  members_.selectedSpacingText = QString::fromStdString(state_.spacingText);
+  UpdateData(false);
+
+  txCodeTableList->ResetContent();
+  members_.selectedTxCodeText.clear();
+  UpdateData(false);
+
+  rxCodeTableList->ResetContent();
+  members_.selectedRxCodeText.clear();
+  UpdateData(false);
+
+  ResetImage(state_.image);
+}

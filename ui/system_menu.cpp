@@ -1,0 +1,44 @@
+#include "system_menu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QWidget>
+
+#include "dialog_texts.h"
+
+SystemMenu::SystemMenu(QWidget *window)
+    : QObject(window), window_(window), menu_(new QMenu(window)) {
+  menu_->setAccessibleName(QString::fromUtf8(SYSTEM_MENU_NAME));
+  restore_ = AddCommand(SystemCommand::RESTORE, QString::fromUtf8(SYSTEM_MENU_RESTORE_TEXT));
+  move_ = AddCommand(SystemCommand::MOVE, QString::fromUtf8(SYSTEM_MENU_MOVE_TEXT));
+  // The window has a fixed size and no maximise box: these two stay greyed, as on Windows.
+  AddCommand(SystemCommand::SIZE, QString::fromUtf8(SYSTEM_MENU_SIZE_TEXT))->setEnabled(false);
+  minimize_ = AddCommand(SystemCommand::MINIMIZE, QString::fromUtf8(SYSTEM_MENU_MINIMIZE_TEXT));
+  AddCommand(SystemCommand::MAXIMIZE, QString::fromUtf8(SYSTEM_MENU_MAXIMIZE_TEXT))
+      ->setEnabled(false);
+  menu_->addSeparator();
+  QAction *close = AddCommand(SystemCommand::CLOSE, QString::fromUtf8(SYSTEM_MENU_CLOSE_TEXT));
+  close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+  menu_->setDefaultAction(close);
+  connect(menu_, &QMenu::aboutToShow, this, &SystemMenu::UpdateEnabledCommands);
+}
+
+QAction *SystemMenu::AddCommand(int commandId, const QString &text) {
+  QAction *action = menu_->addAction(text);
+  connect(action, &QAction::triggered, this, [this, commandId] { emit Command(commandId); });
+  return action;
+}
+
+void SystemMenu::AppendSeparator() { menu_->addSeparator(); }
+
+void SystemMenu::AppendItem(int commandId, const QString &text) { AddCommand(commandId, text); }
+
+void SystemMenu::Popup(const QPoint &globalPosition) { menu_->popup(globalPosition); }
+
+void SystemMenu::UpdateEnabledCommands() {
+  const bool minimized = window_->isMinimized();
+  restore_->setEnabled(minimized);
+  move_->setEnabled(!minimized);
+  minimize_->setEnabled(!minimized);
+}
