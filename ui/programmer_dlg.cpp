@@ -42,7 +42,8 @@ CProgrammerDlg::CProgrammerDlg()
       appIcon_(LoadAppIcon()),
       messageBox_(this),
       messages_(&messageBox_),
-      timers_([this](int timerId) { OnTimer(timerId); }, this) {}
+      timers_([this](int timerId) { OnTimer(timerId); }, this),
+      transfers_(state_, port_, *this) {}
 
 CProgrammerDlg::~CProgrammerDlg() {
   timers_.KillAll();
@@ -200,8 +201,7 @@ void CProgrammerDlg::OnOK() {}
 void CProgrammerDlg::OnCancel() { reject(); }
 
 void CProgrammerDlg::OnClose() {
-  // The read and write timers are the only window timers; none may fire once closing starts.
-  timers_.KillAll();
+  transfers_.OnClose();
   OnCancel();
 }
 

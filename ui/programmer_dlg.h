@@ -12,7 +12,8 @@
 #include "code_byte.h"
 #include "dialog_members.h"
 #include "message_sink.h"
-#include "validation_window.h"
+#include "radio_port.h"
+#include "radio_transfers.h"
 #include "window_timers.h"
 #include "working_channel.h"
 
@@ -24,7 +25,7 @@ class TemplateControls;
 
 constexpr int IDM_ABOUTBOX = 0x10;  // system menu command of the About item
 
-class CProgrammerDlg : public QDialog, public ValidationWindow {
+class CProgrammerDlg : public QDialog, public TransferWindow {
   Q_OBJECT
 
  public:
@@ -44,20 +45,22 @@ class CProgrammerDlg : public QDialog, public ValidationWindow {
   // While it runs no control notification reaches a handler.
   bool UpdateData(bool saving);
 
-  // ValidationWindow, also used by the radio link.
+  // TransferWindow: what the validation pass and the radio link need from the window.
   void ShowMessage(const std::string &text) override;
   void SelectChannelInList(int index) override;
   void ShowWorkingChannel() override;
 
   // Window timers: OnTimer(timerId) runs on this thread every `milliseconds` until KillTimer.
-  void SetTimer(int timerId, int milliseconds);
-  void KillTimer(int timerId);
+  void SetTimer(int timerId, int milliseconds) override;
+  void KillTimer(int timerId) override;
   bool IsTimerRunning(int timerId) const;
 
   // Where messages go; nullptr restores the modal message box.
   void SetMessageSink(MessageSink *sink);
   MessageSink &Messages() const;
 
+  LinkState CurrentLinkState() const { return transfers_.linkState(); }
+  RadioPort &Port() { return port_; }
   EditorState &State() { return state_; }
   const EditorState &State() const { return state_; }
   const DialogMembers &Members() const { return members_; }
@@ -135,6 +138,8 @@ class CProgrammerDlg : public QDialog, public ValidationWindow {
   MessageBoxSink messageBox_;
   MessageSink *messages_;
   WindowTimers timers_;
+  RadioPort port_;
+  RadioTransfers transfers_;
   int notificationBlocks_ = 0;  // exchanges in progress, or the window on its way out
   bool created_ = false;
   std::unique_ptr<TemplateControls> controls_;

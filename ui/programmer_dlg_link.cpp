@@ -1,11 +1,10 @@
 // The radio link's handlers on the editor window: the "读出" and "写入" buttons and the window
-// timers that end a transfer. They take no action until the read and write transfers are built
-// in; the message map and WindowTimers already deliver to them.
+// timers that end a transfer. The transfers themselves live in the link library.
 
 #include "programmer_dlg.h"
 
-void CProgrammerDlg::OnReadClicked() {}
+void CProgrammerDlg::OnReadClicked() { transfers_.OnReadClicked(); }
 
-void CProgrammerDlg::OnWriteClicked() {}
+void CProgrammerDlg::OnWriteClicked() { transfers_.OnWriteClicked(); }
 
-void CProgrammerDlg::OnTimer(int) {}
+void CProgrammerDlg::OnTimer(int timerId) { transfers_.OnTimer(timerId); }
