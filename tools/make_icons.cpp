@@ -1,5 +1,8 @@
 // Draws the program's icon, a hand-held radio, at 32×32 and 16×16 pixels in the sixteen
-// standard VGA colours, and writes the two PNG files that ui/icons.qrc embeds.
+// standard VGA colours, and writes the two PNG files that ui/icons.qrc embeds. It also writes
+// the larger renditions the desktop menu asks for (48, 64, 128 and 256 pixels): each is one of
+// the two drawings with every pixel repeated as a square block, so the menu shows the same
+// picture as the window, only bigger, never a redrawn or smoothed one.
 // Usage: zentor-make-icons OUTPUT_DIRECTORY
 
 #include <QColor>
@@ -86,8 +89,22 @@ int PaletteIndex(char symbol) {
   return -1;
 }
 
-bool WriteIcon(const char *const *rows, int size, const QString &path) {
-  QImage image(size, size, QImage::Format_Indexed8);
+// A drawing, the size it is drawn at, and how many output pixels each of its pixels becomes.
+struct Rendition {
+  const char *const *rows;
+  int size;
+  int scale;
+};
+
+const Rendition RENDITIONS[] = {
+    {SMALL, 16, 1}, {LARGE, 32, 1}, {SMALL, 16, 3}, {LARGE, 32, 2}, {LARGE, 32, 4}, {LARGE, 32, 8},
+};
+
+bool WriteIcon(const Rendition &rendition, const QString &path) {
+  const int size = rendition.size;
+  const char *const *rows = rendition.rows;
+  const int outputSize = size * rendition.scale;
+  QImage image(outputSize, outputSize, QImage::Format_Indexed8);
   QList<QRgb> colours;
   for (const PaletteEntry &entry : PALETTE) {
     colours.append(entry.colour);
@@ -104,7 +121,12 @@ bool WriteIcon(const char *const *rows, int size, const QString &path) {
         std::fprintf(stderr, "unknown colour '%c' in the %d-pixel icon\n", rows[y][x], size);
         return false;
       }
-      image.setPixel(x, y, static_cast<unsigned>(index));
+      for (int dy = 0; dy < rendition.scale; ++dy) {
+        for (int dx = 0; dx < rendition.scale; ++dx) {
+          image.setPixel(x * rendition.scale + dx, y * rendition.scale + dy,
+                         static_cast<unsigned>(index));
+        }
+      }
     }
   }
   return image.save(path, "PNG");
@@ -118,10 +140,13 @@ int main(int argc, char **argv) {
     return 2;
   }
   const QString directory = QString::fromLocal8Bit(argv[1]);
-  if (!WriteIcon(LARGE, 32, directory + QStringLiteral("/zentor-32.png")) ||
-      !WriteIcon(SMALL, 16, directory + QStringLiteral("/zentor-16.png"))) {
-    std::fprintf(stderr, "could not write the icons\n");
-    return 1;
+  for (const Rendition &rendition : RENDITIONS) {
+    const int outputSize = rendition.size * rendition.scale;
+    const QString path = directory + QStringLiteral("/zentor-%1.png").arg(outputSize);
+    if (!WriteIcon(rendition, path)) {
+      std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+      return 1;
+    }
   }
   return 0;
 }
