@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: first a normal build, then the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and last the Debian package and a staged
+# install of the normal build. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
@@ -18,3 +19,5 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZENTOR_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+tools/check-package.sh build

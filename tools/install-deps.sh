@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins fonts-noto-cjk
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb x11-utils libxcb1-dev desktop-file-utils dpkg-dev file
+  xvfb x11-utils libxcb1-dev desktop-file-utils dpkg-dev file binutils
 )
 
 missing=()
