@@ -3,12 +3,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QWidget>
 
 #include "control_names.h"
 #include "list_box.h"
+#include "read_only_edit.h"
 #include "wrapping_button.h"
 
 namespace {
@@ -16,15 +16,10 @@ namespace {
 bool HasStyle(const ControlTemplate &control, unsigned style) { return (control.style & style) != 0; }
 
 QWidget *CreateEdit(const ControlTemplate &control, QWidget *dialog) {
-  auto *edit = new QLineEdit(dialog);
   if (control.kind == ControlKind::READ_ONLY_EDIT) {
-    edit->setReadOnly(true);
-    // Grey like the dialog, as Windows draws a read-only edit, so it does not invite typing.
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    edit->setPalette(palette);
+    return new ReadOnlyEdit(dialog);
   }
-  return edit;
+  return new QLineEdit(dialog);
 }
 
 QWidget *CreateButton(const ControlTemplate &control, QWidget *dialog) {
