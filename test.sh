@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: first a normal build, then the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and last the Debian package and a staged
-# install of the normal build. Exits non-zero on any failure.
+# Builds everything and runs every test: first a normal build, with a short smoke run of the
+# in-process benchmarks, then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and last the Debian package and a staged install of the normal
+# build. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
@@ -11,9 +12,12 @@ tools/install-deps.sh
 jobs="$(nproc 2>/dev/null || echo 2)"
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTOR_BUILD_BENCHMARKS=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+# A smoke run of the in-process benchmarks: each runs briefly and checks what it measured; the
+# timings are not judged here (bench/inprocess.sh is for those).
+build/bench/inprocess/zentor_benchmarks --benchmark_min_time=0.01
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZENTOR_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
