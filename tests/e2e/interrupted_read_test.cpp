@@ -54,6 +54,21 @@ TEST_F(InterruptedRead, HangUpLeavesTheWindowResponsiveWithoutAnErrorStorm) {
   ExpectChannelOnScreen(1);
 }
 
+TEST_F(InterruptedRead, ReadAfterAHangUpWorksOnceTheRadioIsBack) {
+  ASSERT_TRUE(StartRadio(ValidMemory(1), {"--no-pacing", "--fault", "hangup", "--fault-arg", "40"}));
+  ClickButton(ControlId::READ_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  ASSERT_EQ(Messages(), std::vector<std::string>{READ_FAILED});
+
+  StopRadio();
+  const Bytes radioMemory = ValidMemory(0);
+  ASSERT_TRUE(StartRadio(radioMemory, {"--no-pacing"}));
+  ClickButton(ControlId::READ_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(Messages(), (std::vector<std::string>{READ_FAILED, READ_DONE}));
+  EXPECT_TRUE(SameBytes(ImageBytes(), radioMemory));
+}
+
 TEST_F(InterruptedRead, ClosingTheWindowEndsItWithoutMessageOrTimer) {
   const Bytes before = ValidMemory(1);
   ShowImage(before);

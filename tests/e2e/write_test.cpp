@@ -71,6 +71,16 @@ TEST_F(WriteToRadio, InvalidChannelFiveSendsNothingAndComesOnScreenWithItsMessag
   EXPECT_TRUE(SameBytes(ImageBytes(), before));
 }
 
+TEST_F(WriteToRadio, DeviceThatCannotBeOpenedFailsAtOnceAndSendsNothing) {
+  ASSERT_TRUE(StartRadio(ValidMemory(0), {"--fault", "refuse"}));
+  ShowImage(ValidMemory(0));
+  ClickButton(ControlId::WRITE_BUTTON);
+  EXPECT_EQ(Messages(), std::vector<std::string>{WRITE_OPEN_FAILED});
+  EXPECT_EQ(dialog->CurrentLinkState(), LinkState::Idle);
+  EXPECT_FALSE(dialog->IsTimerRunning(WRITE_TIMER));
+  EXPECT_TRUE(Frames().empty());
+}
+
 TEST_F(WriteToRadio, MissingDeviceFailsAtOnceAndKeepsTheChannelOnShow) {
   setenv("ZENTOR_COM1", files.File("no-such-device").c_str(), 1);
   TypeOver(ControlId::BAND_EDIT, QStringLiteral("430"));
