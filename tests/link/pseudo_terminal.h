@@ -31,8 +31,3 @@ class PseudoTerminal {
   int masterFd = -1;
   std::string slavePath;
 };
-
-// Opens `path` from a process without privileges, as another program would, and returns the
-// errno of the open (0 when it succeeded). Root forks a child that drops to "nobody" first,
-// since exclusive mode does not hold against privileged processes.
-int OpenErrorForOtherProgram(const std::string &path);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "other_program_open.h"
 #include "radio_port_fixture.h"
 
 TEST_F(RadioPortTest, SecondOpenInThisProgramFailsUntilTheFirstCloses) {

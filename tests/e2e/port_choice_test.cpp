@@ -1,0 +1,80 @@
+// Which device a transfer opens, what happens when it cannot, and that the device is the
+// transfer's alone while it runs.
+
+#include <gtest/gtest.h>
+
+#include <QSerialPort>
+#include <cerrno>
+#include <cstdlib>
+
+#include "other_program_open.h"
+#include "radio_editor_fixture.h"
+#include "transfer_expectations.h"
+
+namespace {
+
+class PortChoice : public RadioEditorTest {
+ protected:
+  void ClickPort(const QString &name) {
+    const QList<QListWidgetItem *> found = List(ControlId::PORT_LIST)->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    ClickEntry(ControlId::PORT_LIST, List(ControlId::PORT_LIST)->row(found.front()));
+  }
+};
+
+TEST_F(PortChoice, ReadWithNoDeviceFailsAtOnceAndKeepsTheImage) {
+  setenv("ZENTOR_COM1", files.File("no-such-device").c_str(), 1);
+  ShowImage(ValidMemory(1));
+  ClickEntry(ControlId::CHANNEL_LIST, 4);
+
+  ClickButton(ControlId::READ_BUTTON);
+  EXPECT_EQ(Messages(), std::vector<std::string>{READ_OPEN_FAILED});
+  EXPECT_EQ(dialog->CurrentLinkState(), LinkState::Idle);
+  EXPECT_FALSE(dialog->IsTimerRunning(READ_TIMER));
+  EXPECT_TRUE(SameBytes(ImageBytes(), ValidMemory(1)));
+  ExpectChannelOnScreen(5);  // no timer will come to show channel 1
+  KeepRunning(200);
+  EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(PortChoice, Com2InThePortListOpensTheDeviceNamedForCom2) {
+  const Bytes radioMemory = ValidMemory(0);
+  ASSERT_TRUE(StartRadio(radioMemory, {"--no-pacing"}));
+  setenv("ZENTOR_COM1", files.File("no-such-device").c_str(), 1);
+  setenv("ZENTOR_COM2", LinkPath().c_str(), 1);
+
+  ClickPort(QStringLiteral("COM2"));
+  EXPECT_EQ(dialog->State().portName, "COM2");
+  ClickButton(ControlId::READ_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(Messages(), std::vector<std::string>{READ_DONE});
+  EXPECT_TRUE(SameBytes(ImageBytes(), radioMemory));
+
+  ClickPort(QStringLiteral("COM1"));
+  ClickButton(ControlId::READ_BUTTON);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{READ_DONE, READ_OPEN_FAILED}));
+  EXPECT_TRUE(SameBytes(Frames(), ReadRequestBytes()));
+}
+
+TEST_F(PortChoice, NoOtherOpenOfTheDeviceSucceedsWhileTheReadHoldsIt) {
+  ASSERT_TRUE(StartRadio(ValidMemory(0), {"--no-pacing"}));
+  ClickButton(ControlId::READ_BUTTON);
+  ASSERT_EQ(dialog->CurrentLinkState(), LinkState::Reading);
+
+  // Another port object of this program, on the same path: kept out by the device's lock file,
+  // which holds for root too.
+  QSerialPort other(QString::fromStdString(LinkPath()));
+  EXPECT_FALSE(other.open(QIODevice::ReadWrite));
+  // Another, unprivileged program: kept out by the terminal's exclusive mode, whatever the
+  // path it uses.
+  EXPECT_EQ(OpenErrorForOtherProgram(radio->DevicePath()), EBUSY);
+  ASSERT_EQ(dialog->CurrentLinkState(), LinkState::Reading) << "the checks ran inside the read";
+
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(Messages(), std::vector<std::string>{READ_DONE});
+  EXPECT_TRUE(other.open(QIODevice::ReadWrite)) << other.errorString().toStdString();
+  other.close();
+  EXPECT_EQ(OpenErrorForOtherProgram(radio->DevicePath()), 0);
+}
+
+}  // namespace
