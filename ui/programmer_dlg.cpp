@@ -122,18 +122,22 @@ bool CProgrammerDlg::OnInitDialog() {
   AppendAboutToSystemMenu();
   setWindowIcon(appIcon_);  // one icon with both sizes: the large and the small one
   FillLists();
+  SelectStartUpEntries();
+  ResetImage(state_.image);
+  return true;
+}
+
+void CProgrammerDlg::SelectStartUpEntries() {
   channelList->SetCurSel(state_.currentChannel);
   portList->SetCurSel(0);
-  txCodeTypeList->SetCurSel(2);
-  rxCodeTypeList->SetCurSel(2);
+  txCodeTypeList->SetCurSel(CodeTypeListPosition(CodeType::NONE));
+  rxCodeTypeList->SetCurSel(CodeTypeListPosition(CodeType::NONE));
   squelchList->SetCurSel(DEFAULT_SQUELCH_LEVEL);
   members_.selectedSquelchText = QString::fromUtf8(SQUELCH_LEVEL_TEXTS[DEFAULT_SQUELCH_LEVEL]);
   UpdateData(false);
-  spacingList->SetCurSel(1);
+  spacingList->SetCurSel(1);  // "25Khz"
   members_.selectedSpacingText = QString::fromStdString(state_.spacingText);
   UpdateData(false);
-  ResetImage(state_.image);
-  return true;
 }
 
 void CProgrammerDlg::FillLists() {

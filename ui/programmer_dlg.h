@@ -122,6 +122,8 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   void AttachControls();
   void WireMessageMap();
   void FillLists();
+  // The default selections and their shown texts, shared by start-up and Clear.
+  void SelectStartUpEntries();
   void AppendAboutToSystemMenu();
   void OpenSystemMenu(const QPoint &globalPosition);
   void DefaultSysCommand(int commandId);

@@ -94,18 +94,8 @@ void CProgrammerDlg::OnClearClicked() {
   members_.rxFrequencyMhz = 0.0;
   members_.totMinutes = ShownMinutes(state_.working.tot);
 
-  channelList->SetCurSel(state_.currentChannel);
-  portList->SetCurSel(0);
-  txCodeTypeList->SetCurSel(2);
-  rxCodeTypeList->SetCurSel(2);
-  squelchList->SetCurSel(DEFAULT_SQUELCH_LEVEL);
-
-  members_.selectedSquelchText = QString::fromUtf8(SQUELCH_LEVEL_TEXTS[DEFAULT_SQUELCH_LEVEL]);
-  UpdateData(false);
-
-  spacingList->SetCurSel(1);
-  members_.selectedSpacingText = QString::fromStdString(state_.spacingText);
-  UpdateData(false);
+  // The lists and their shown texts go back exactly as at start-up.
+  SelectStartUpEntries();
 
   txCodeTableList->ResetContent();
   members_.selectedTxCodeText.clear();
