@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates ui/fonts/ZentorUiSubset.otf, the dialog font embedded in the programmer: a subset of
 # Noto Sans CJK SC (Debian's fonts-noto-cjk) holding only the characters the program itself shows.
-# Run it after adding or changing a user-visible text with a character the font lacks; the test
-# UiSubsetFont.CoversEveryProgramText fails until then. Commit the new font file.
+# Run it after adding or changing a user-visible text with a character the font lacks; the tests
+# EmbeddedFont.CoversEvery... (embedded_font_tests) fail until then. Commit the new font file.
 #
 # Needs fonts-noto-cjk and python3-fonttools (pyftsubset). fonttools is needed only here, to
 # regenerate the font, never to build or test the program, so tools/install-deps.sh does not

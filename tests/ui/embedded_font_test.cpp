@@ -72,12 +72,6 @@ TEST_F(EmbeddedFont, IsTheDialogFontWhereSimSunIsMissing) {
   EXPECT_EQ(DialogFont().pointSize(), POINTS);
 }
 
-TEST_F(EmbeddedFont, RegisteringAgainKeepsOneCopy) {
-  const QStringList before = QFontDatabase::families();
-  EXPECT_TRUE(RegisterEmbeddedFont());
-  EXPECT_EQ(QFontDatabase::families(), before);
-}
-
 TEST_F(EmbeddedFont, CoversPrintableAscii) {
   for (char16_t code = 0x20; code <= 0x7E; ++code) {
     EXPECT_TRUE(raw_.supportsCharacter(QChar(code))) << "U+" << static_cast<int>(code);
@@ -121,7 +115,8 @@ TEST_F(EmbeddedFont, MeasuresLikeTheFullFont) {
   EXPECT_EQ(QSize(subsetUnits.X(EDITOR_WIDTH), subsetUnits.Y(EDITOR_HEIGHT)),
             QSize(fullUnits.X(EDITOR_WIDTH), fullUnits.Y(EDITOR_HEIGHT)));
   for (const ProgramText &entry : ProgramTexts()) {
-    EXPECT_EQ(subsetMetrics.horizontalAdvance(entry.text), fullMetrics.horizontalAdvance(entry.text))
+    EXPECT_EQ(subsetMetrics.horizontalAdvance(entry.text),
+              fullMetrics.horizontalAdvance(entry.text))
         << entry.source.toStdString();
   }
 }
@@ -141,7 +136,8 @@ TEST_F(EmbeddedFont, CharactersItLacksAreDrawnFromTheSystemFonts) {
   int drawnByOthers = 0;
   for (const QGlyphRun &run : layout.glyphRuns()) {
     for (const quint32 glyph : run.glyphIndexes()) {
-      EXPECT_NE(glyph, 0u) << "a box instead of a glyph, in " << run.rawFont().familyName().toStdString();
+      EXPECT_NE(glyph, 0u) << "a box instead of a glyph, in "
+                           << run.rawFont().familyName().toStdString();
     }
     const int glyphs = static_cast<int>(run.glyphIndexes().size());
     if (run.rawFont().familyName() == QString::fromUtf8(EMBEDDED_FONT_FAMILY)) {
