@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks that a finished build installs like any desktop program: makes the Debian package with
 # CPack, reads its control fields and file list, unpacks it, and installs the same build into a
-# scratch DESTDIR. Both trees must hold exactly the programs, the menu entry and the icons, in
-# working order. Nothing is installed on this machine. Exits non-zero at the first fault.
+# scratch DESTDIR. Both trees must hold exactly the programs, the menu entry, the icons and the
+# licence of the font built into the programmer, in working order. Nothing is installed on this
+# machine. Exits non-zero at the first fault.
 # Usage: tools/check-package.sh [BUILD_DIRECTORY]   (default: build)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -19,14 +20,15 @@ trap 'rm -rf "$scratch"' EXIT
 icon_sizes=(16 32 48 64 128 256)
 programs=(usr/bin/zentor usr/bin/zentor-radio-sim)
 desktop_entry=usr/share/applications/zentor.desktop
+font_licence=usr/share/doc/zentor/LICENSE-OFL.txt
 # Everything a user's system receives, and nothing more: no tests, no test framework, no
 # build helpers, no static libraries.
-expected_files=("${programs[@]}" "$desktop_entry")
+expected_files=("${programs[@]}" "$desktop_entry" "$font_licence")
 for size in "${icon_sizes[@]}"; do
   expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/zentor.png")
 done
-# The Qt libraries the binaries link, the platform plugin that shows a window, and the font
-# with the Chinese glyphs of every label.
+# The Qt libraries the binaries link, the platform plugin that shows a window, and the full
+# Chinese font for what the embedded subset lacks: pasted text, message boxes, the system menu.
 required_depends=(
   libqt6widgets6 libqt6gui6 libqt6core6 libqt6serialport6 qt6-qpa-plugins fonts-noto-cjk
 )
@@ -67,6 +69,12 @@ check_tree() {
     [[ "$description" == "PNG image data, $size x $size,"* ]] ||
       fail "$label: $icon is not a $size×$size PNG but $description"
   done
+  # The font's licence requires its copyright notice and the licence text with every copy.
+  local licence
+  [ -f "$tree/$font_licence" ] || fail "$label: $font_licence is missing"
+  licence="$(cat "$tree/$font_licence")"
+  [[ "$licence" == *"SIL OPEN FONT LICENSE Version 1.1"* && "$licence" == *"2014-2021 Adobe"* ]] ||
+    fail "$label: $font_licence lacks the licence text or the font's copyright notice"
   entry="$tree/$desktop_entry"
   desktop-file-validate --no-hints "$entry" ||
     fail "$label: desktop-file-validate rejects $desktop_entry"

@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QString>
 
+#include "embedded_font.h"
+
 namespace {
 
 constexpr int DIALOG_FONT_POINTS = 9;
@@ -10,8 +12,12 @@ constexpr int DIALOG_FONT_POINTS = 9;
 }  // namespace
 
 QFont DialogFont() {
-  const QString family = QFontDatabase::hasFamily(QStringLiteral("SimSun"))
-                             ? QStringLiteral("SimSun")
-                             : QStringLiteral("Noto Sans CJK SC");
-  return QFont(family, DIALOG_FONT_POINTS);
+  if (QFontDatabase::hasFamily(QStringLiteral("SimSun"))) {
+    return QFont(QStringLiteral("SimSun"), DIALOG_FONT_POINTS);
+  }
+  if (RegisterEmbeddedFont()) {
+    return QFont(QString::fromUtf8(EMBEDDED_FONT_FAMILY), DIALOG_FONT_POINTS);
+  }
+  // Only a damaged executable gets here; the full font draws the same.
+  return QFont(QStringLiteral("Noto Sans CJK SC"), DIALOG_FONT_POINTS);
 }
