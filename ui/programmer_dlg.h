@@ -10,6 +10,7 @@
 #include <string>
 
 #include "code_byte.h"
+#include "code_selection.h"
 #include "dialog_members.h"
 #include "message_sink.h"
 #include "radio_port.h"
@@ -130,6 +131,8 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   void ShowCode(const CodeControls &controls, std::uint8_t flags, int codeByte);
   void ChooseCodeType(const CodeControls &controls);
   void PickCode(const CodeControls &controls);
+  // Empties a code table list and fills it with the entries of a code type, in table order.
+  void RefillCodeTable(ListBox *tableList, const CodeTableEntries &entries);
   bool NotificationsBlocked() const { return notificationBlocks_ > 0; }
   template <typename Handler>
   auto Notified(Handler handler);

@@ -47,13 +47,16 @@ void CProgrammerDlg::ChooseCodeType(const CodeControls &controls) {
   } else {
     members_.*controls.selectedText = QString();
     UpdateData(false);
-    controls.tableList->ResetContent();
-    const CodeTableEntries entries = CodeTableFor(chosen);
-    for (std::size_t i = 0; i < entries.count; ++i) {
-      controls.tableList->AddString(QString::fromUtf8(entries.texts[i]));
-    }
+    RefillCodeTable(controls.tableList, CodeTableFor(chosen));
   }
   state_.working.flags = FlagsForChosenType(state_.working.flags, controls.direction, chosen);
+}
+
+void CProgrammerDlg::RefillCodeTable(ListBox *tableList, const CodeTableEntries &entries) {
+  tableList->ResetContent();
+  for (std::size_t i = 0; i < entries.count; ++i) {
+    tableList->AddString(QString::fromUtf8(entries.texts[i]));
+  }
 }
 
 void CProgrammerDlg::PickCode(const CodeControls &controls) {

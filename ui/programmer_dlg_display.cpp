@@ -40,10 +40,7 @@ void CProgrammerDlg::ShowWorkingChannel() {
 void CProgrammerDlg::ShowCode(const CodeControls &controls, std::uint8_t flags, int codeByte) {
   const CodeDisplay display = CodeDisplayOf(flags, controls.direction, codeByte);
   controls.typeList->SetCurSel(display.typeListPosition);
-  controls.tableList->ResetContent();
-  for (std::size_t i = 0; i < display.entries.count; ++i) {
-    controls.tableList->AddString(QString::fromUtf8(display.entries.texts[i]));
-  }
+  RefillCodeTable(controls.tableList, display.entries);
   members_.*controls.selectedText =
       display.selected == NO_CODE_ENTRY
           ? QString()
