@@ -82,8 +82,10 @@ std::optional<std::uint32_t> BandOfRows(const std::array<std::optional<PlacedRow
       }
       given = placed;
     }
-    for (const std::uint32_t frequency : {placed->row.fields.rxFrequency, placed->row.fields.txFrequency}) {
-      if (frequency != 0) frequencies.push_back({frequency, placed->line});
+    const ChannelFields &fields = placed->row.fields;
+    if (fields.rxFrequency != 0) frequencies.push_back({fields.rxFrequency, placed->line});
+    if (fields.txFrequency != 0 && fields.txFrequency != fields.rxFrequency) {
+      frequencies.push_back({fields.txFrequency, placed->line});
     }
   }
   if (given) {
