@@ -14,8 +14,9 @@ struct ChirpCsvExport {
 };
 
 // A channel that still holds what a reset gives it (no frequencies, 5 minutes, level 3, 25 kHz,
-// no codes) is left out, as CHIRP leaves out empty memories. Fails only for a coded direction
-// whose code byte is no entry of the code lists.
+// no codes) is left out, as CHIRP leaves out empty memories; when all are, channel 1 is written
+// all the same so that the file keeps the band base. Fails only for a coded direction whose code
+// byte is no entry of the code lists.
 ChirpCsvExport ExportChirpCsv(const ChannelImage &image);
 
 struct ChirpCsvImport {

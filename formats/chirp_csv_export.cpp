@@ -1,5 +1,7 @@
 #include "chirp_csv.h"
 
+#include <optional>
+
 #include "channel_fields.h"
 #include "chirp_columns.h"
 #include "chirp_duplex.h"
@@ -66,6 +68,8 @@ ChirpCsvExport ExportChirpCsv(const ChannelImage &image) {
 
   EditorState state;
   state.image = image;
+  std::optional<ChannelFields> firstChannel;
+  bool anyLine = false;
   for (std::size_t channel = 0; channel < CHANNEL_COUNT; ++channel) {
     state.currentChannel = static_cast<std::int32_t>(channel);
     LoadWorkingChannel(state);
@@ -75,9 +79,17 @@ ChirpCsvExport ExportChirpCsv(const ChannelImage &image) {
       result.errors.push_back("channel " + std::to_string(channel + 1) + ": " + error);
       continue;
     }
+    if (channel == 0) {
+      firstChannel = fields;
+    }
     if (!IsUnused(fields)) {
       AppendLine(result.text, LineOf(static_cast<int>(channel + 1), fields, BandBase(image)));
+      anyLine = true;
     }
+  }
+  // The band base travels in the channel lines; with no channel in use, channel 1 carries it.
+  if (!anyLine && firstChannel) {
+    AppendLine(result.text, LineOf(1, *firstChannel, BandBase(image)));
   }
   result.ok = result.errors.empty();
   if (!result.ok) {

@@ -69,7 +69,7 @@ TEST(ChirpExport, HeaderPowerSkipAndOwnColumns) {
   channel.tot = 25;
   channel.squelch = 102;  // level 9
   ChannelImage image = ImageWithChannel(4300000, 16, channel);
-  image.Record(0)[10] = 0;  // shows level 3: channel 1 is otherwise unused and stays out
+  image.Record(1)[10] = 0;  // shows level 3: channel 2 is otherwise unused and stays out
   const ChirpCsvExport csv = ExportChirpCsv(image);
   ASSERT_TRUE(csv.ok);
   EXPECT_EQ(csv.text,
@@ -77,6 +77,16 @@ TEST(ChirpExport, HeaderPowerSkipAndOwnColumns) {
             "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE,TimeLimitMinutes,"
             "SquelchLevel,BandBase\r\n"
             "16,,431.025000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,50W,,,,,,2.5,9,430.000000\r\n");
+}
+
+TEST(ChirpExport, ChannelOneCarriesTheBandWhenNoChannelIsInUse) {
+  ChannelImage image;
+  ResetImage(image);
+  WriteField24(image.Settings(), 4300000);
+  const std::vector<CsvLine> lines = SplitCrLfLines(ExportChirpCsv(image).text);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1][0], "1");
+  EXPECT_EQ(lines[1][23], "430.000000");
 }
 
 TEST(ChirpExport, RefusesACodeByteWithoutAListEntry) {
