@@ -1,6 +1,6 @@
 // Draws the program's icon, a hand-held radio, at 32×32 and 16×16 pixels in the sixteen
-// standard VGA colours, and writes the two PNG files that ui/icons.qrc embeds. It also writes
-// the larger renditions the desktop menu asks for (48, 64, 128 and 256 pixels): each is one of
+// standard VGA colours, and writes the two PNG files that ui/framework/icons.qrc embeds. It also
+// writes the larger renditions the desktop menu asks for (48, 64, 128 and 256 pixels): each is one of
 // the two drawings with every pixel repeated as a square block, so the menu shows the same
 // picture as the window, only bigger, never a redrawn or smoothed one.
 // Usage: zentor-make-icons OUTPUT_DIRECTORY

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Regenerates ui/fonts/ZentorUiSubset.otf, the dialog font embedded in the programmer: a subset of
-# Noto Sans CJK SC (Debian's fonts-noto-cjk) holding only the characters the program itself shows.
+# Regenerates ui/framework/fonts/ZentorUiSubset.otf, the dialog font embedded in the programmer: a
+# subset of Noto Sans CJK SC (Debian's fonts-noto-cjk) holding only the characters the program
+# itself shows.
 # Run it after adding or changing a user-visible text with a character the font lacks; the tests
 # EmbeddedFont.CoversEvery... (embedded_font_tests) fail until then. Commit the new font file.
 #
@@ -29,7 +30,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source_font="${1:-/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc}"
-output="$root/ui/fonts/ZentorUiSubset.otf"
+output="$root/ui/framework/fonts/ZentorUiSubset.otf"
 source_dirs=(ui link validation codes app image)
 
 fail() {

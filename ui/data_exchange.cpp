@@ -1,13 +1,9 @@
 #include "data_exchange.h"
 
 #include <QLineEdit>
-#include <string>
 
-#include "dialog_number.h"
 #include "dialog_template.h"
-#include "dialog_texts.h"
-#include "gbk_length.h"
-#include "message_sink.h"
+#include "exchange_checks.h"
 
 namespace {
 
@@ -23,38 +19,20 @@ ExchangeStep Text(int id, QString DialogMembers::*member, int maxBytes) {
   return ExchangeStep{id, nullptr, member, false, 0.0, 0.0, maxBytes};
 }
 
-QString Shown(double value) { return QString::fromStdString(FormatDialogNumber(value)); }
-
-// Shows the failure, then hands the edit back to the user with its text selected.
-bool Fail(QLineEdit *edit, MessageSink &messages, const QString &message) {
-  messages.ShowMessage(message);
-  edit->setFocus(Qt::OtherFocusReason);
-  edit->selectAll();
-  return false;
-}
-
 bool SaveNumber(const ExchangeStep &step, QLineEdit *edit, DialogMembers &members,
                 MessageSink &messages) {
   double value = 0.0;
-  if (!ParseDialogNumber(edit->text().toStdString(), value)) {
-    return Fail(edit, messages, QString::fromUtf8(NOT_A_NUMBER_MESSAGE));
+  if (!ReadEditNumber(edit, value, messages)) {
+    return false;
   }
   members.*step.number = value;
-  if (step.hasRange && (value < step.minimum || value > step.maximum)) {
-    return Fail(edit, messages,
-                QString::fromUtf8(NUMBER_RANGE_MESSAGE).arg(Shown(step.minimum), Shown(step.maximum)));
-  }
-  return true;
+  return !step.hasRange || CheckNumberRange(edit, value, step.minimum, step.maximum, messages);
 }
 
 bool SaveText(const ExchangeStep &step, QLineEdit *edit, DialogMembers &members,
               MessageSink &messages) {
   members.*step.text = edit->text();
-  if (GbkByteCount(edit->text().toStdString()) > static_cast<std::size_t>(step.maxBytes)) {
-    return Fail(edit, messages,
-                QString::fromUtf8(TEXT_TOO_LONG_MESSAGE).arg(QString::number(step.maxBytes)));
-  }
-  return true;
+  return CheckTextBytes(edit, step.maxBytes, messages);
 }
 
 }  // namespace
@@ -73,9 +51,10 @@ const std::array<ExchangeStep, EXCHANGE_STEP_COUNT> EXCHANGE_STEPS = {{
 void LoadMembers(const ExchangeEdits &edits, const DialogMembers &members) {
   for (std::size_t i = 0; i < EXCHANGE_STEP_COUNT; ++i) {
     const ExchangeStep &step = EXCHANGE_STEPS[i];
-    const QString shown = step.number != nullptr ? Shown(members.*step.number) : members.*step.text;
-    if (edits[i]->text() != shown) {
-      edits[i]->setText(shown);
+    if (step.number != nullptr) {
+      ShowNumberInEdit(edits[i], members.*step.number);
+    } else {
+      ShowTextInEdit(edits[i], members.*step.text);
     }
   }
 }

@@ -4,11 +4,6 @@
 
 constexpr const char *EDITOR_CAPTION = "VarnikZENTOR写频软件";
 
-// Messages of the data exchange.
-constexpr const char *NOT_A_NUMBER_MESSAGE = "请键入一个数。";
-constexpr const char *NUMBER_RANGE_MESSAGE = "“请填入一个在%1和%2之间的数字。”";
-constexpr const char *TEXT_TOO_LONG_MESSAGE = "“请填入不多于%1个的字符。”";
-
 // List items.
 constexpr const char *SQUELCH_LEVEL_TEXTS[] = {"0级", "1级", "2级", "3级", "4级",
                                                "5级", "6级", "7级", "8级", "9级"};
@@ -27,12 +22,3 @@ constexpr int IDS_ABOUTBOX = 101;
 constexpr const char *ABOUT_MENU_TEXT = "关于 zentor(&A)...";
 // The text of a string resource, or "" when there is none with that id.
 const char *LoadStringResource(int id);
-
-// The window's system menu, as the Chinese edition of Windows names it and its commands.
-constexpr const char *SYSTEM_MENU_NAME = "系统";
-constexpr const char *SYSTEM_MENU_RESTORE_TEXT = "还原(&R)";
-constexpr const char *SYSTEM_MENU_MOVE_TEXT = "移动(&M)";
-constexpr const char *SYSTEM_MENU_SIZE_TEXT = "大小(&S)";
-constexpr const char *SYSTEM_MENU_MINIMIZE_TEXT = "最小化(&N)";
-constexpr const char *SYSTEM_MENU_MAXIMIZE_TEXT = "最大化(&X)";
-constexpr const char *SYSTEM_MENU_CLOSE_TEXT = "关闭(&C)";

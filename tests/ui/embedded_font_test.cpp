@@ -59,7 +59,7 @@ class EmbeddedFont : public ::testing::Test {
 };
 
 constexpr const char *REGENERATE = "a text has a character the embedded font lacks; run "
-                                   "tools/make_ui_font.sh and commit ui/fonts/ZentorUiSubset.otf";
+                                   "tools/make_ui_font.sh and commit ui/framework/fonts/ZentorUiSubset.otf";
 
 }  // namespace
 

@@ -15,6 +15,7 @@
 #include "dialog_texts.h"
 #include "field_edits.h"
 #include "link_messages.h"
+#include "standard_texts.h"
 #include "validation_messages.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "dialog_texts.h"
+#include "standard_texts.h"
 
 SystemMenu::SystemMenu(QWidget *window)
     : QObject(window), window_(window), menu_(new QMenu(window)) {
