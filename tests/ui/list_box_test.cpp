@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -21,6 +23,14 @@ class ListBoxTest : public ::testing::Test {
     }
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  // Delivers one mouse event over an entry, as the window system sends it.
+  void Mouse(QEvent::Type type, int row, Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPointF position = list->visualItemRect(list->item(row)).center();
+    QMouseEvent event(type, position, list->viewport()->mapToGlobal(position), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &event);
   }
 
   void Click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -94,6 +104,51 @@ TEST_F(ListBoxTest, ADoubleClickNotifiesAsSuch) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                      list->visualItemRect(list->item(0)).center());
   EXPECT_EQ(spy.count(), 1);
+}
+
+TEST_F(ListBoxTest, DraggingFollowsTheMouseSilentlyAndTheReleaseNotifiesOnce) {
+  QSignalSpy spy(list, &ListBox::SelectionChanged);
+  Mouse(QEvent::MouseButtonPress, 0, Qt::LeftButton, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, 1, Qt::NoButton, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, 2, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(list->GetCurSel(), 2);
+  EXPECT_EQ(spy.count(), 0);
+  Mouse(QEvent::MouseButtonRelease, 2, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(spy.count(), 1);
+  EXPECT_EQ(list->GetCurSel(), 2);
+}
+
+TEST_F(ListBoxTest, RightAndMiddleButtonsSelectNothing) {
+  list->SetCurSel(0);
+  QSignalSpy selections(list, &ListBox::SelectionChanged);
+  QSignalSpy doubleClicks(list, &ListBox::DoubleClicked);
+  for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mouseClick(list->viewport(), button, Qt::NoModifier,
+                      list->visualItemRect(list->item(1)).center());
+    Mouse(QEvent::MouseButtonPress, 1, button, button);
+    Mouse(QEvent::MouseMove, 2, Qt::NoButton, button);
+    Mouse(QEvent::MouseButtonRelease, 2, button, Qt::NoButton);
+    Mouse(QEvent::MouseButtonPress, 2, button, button);
+    Mouse(QEvent::MouseButtonDblClick, 2, button, button);
+    Mouse(QEvent::MouseButtonRelease, 2, button, Qt::NoButton);
+  }
+  EXPECT_EQ(list->GetCurSel(), 0);
+  EXPECT_EQ(selections.count(), 0);
+  EXPECT_EQ(doubleClicks.count(), 0);
+}
+
+// The window system's double click: press, release, press, double click, release.
+TEST_F(ListBoxTest, ADoubleClickNotifiesOneSelectionAndOneDoubleClick) {
+  QSignalSpy selections(list, &ListBox::SelectionChanged);
+  QSignalSpy doubleClicks(list, &ListBox::DoubleClicked);
+  Mouse(QEvent::MouseButtonPress, 1, Qt::LeftButton, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, 1, Qt::LeftButton, Qt::NoButton);
+  Mouse(QEvent::MouseButtonPress, 1, Qt::LeftButton, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonDblClick, 1, Qt::LeftButton, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, 1, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(list->GetCurSel(), 1);
+  EXPECT_EQ(selections.count(), 1);
+  EXPECT_EQ(doubleClicks.count(), 1);
 }
 
 TEST_F(ListBoxTest, NoSelectionReadsAsMinusOne) {

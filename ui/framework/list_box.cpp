@@ -15,12 +15,13 @@ class LineHighDelegate : public QStyledItemDelegate {
   }
 };
 
-class ProgramChange {
+// Counts the nesting depth of a kind of change while it lasts.
+class ChangeScope {
  public:
-  explicit ProgramChange(int &depth) : depth_(depth) { ++depth_; }
-  ~ProgramChange() { --depth_; }
-  ProgramChange(const ProgramChange &) = delete;
-  ProgramChange &operator=(const ProgramChange &) = delete;
+  explicit ChangeScope(int &depth) : depth_(depth) { ++depth_; }
+  ~ChangeScope() { --depth_; }
+  ChangeScope(const ChangeScope &) = delete;
+  ChangeScope &operator=(const ChangeScope &) = delete;
 
  private:
   int &depth_;
@@ -40,7 +41,7 @@ ListBox::ListBox(bool sorted, QWidget *parent) : QListWidget(parent), sorted_(so
 }
 
 int ListBox::AddString(const QString &text) {
-  const ProgramChange change(programChanges_);
+  const ChangeScope change(programChanges_);
   int index = count();
   if (sorted_) {
     index = 0;
@@ -53,7 +54,7 @@ int ListBox::AddString(const QString &text) {
 }
 
 void ListBox::ResetContent() {
-  const ProgramChange change(programChanges_);
+  const ChangeScope change(programChanges_);
   clear();
 }
 
@@ -65,7 +66,7 @@ int ListBox::GetCurSel() const {
 }
 
 void ListBox::SetCurSel(int index) {
-  const ProgramChange change(programChanges_);
+  const ChangeScope change(programChanges_);
   if (index < 0 || index >= count()) {
     clearSelection();
     return;
@@ -86,38 +87,64 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex 
   return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }
 
-void ListBox::BeginClick(const QPoint &position) {
-  clickStartedOnItem_ = itemAt(position) != nullptr;
-  selectionChangedInClick_ = false;
-}
-
 void ListBox::mousePressEvent(QMouseEvent *event) {
-  BeginClick(event->position().toPoint());
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  holding_ = true;
+  holdStartedOnItem_ = itemAt(event->position().toPoint()) != nullptr;
+  selectionChangedInHold_ = false;
+  doubleClickInHold_ = false;
   QListWidget::mousePressEvent(event);
 }
 
-void ListBox::mouseDoubleClickEvent(QMouseEvent *event) {
-  BeginClick(event->position().toPoint());
-  QListWidget::mouseDoubleClickEvent(event);
-  if (clickStartedOnItem_ && event->button() == Qt::LeftButton) {
-    emit DoubleClicked();
+void ListBox::mouseMoveEvent(QMouseEvent *event) {
+  // A left button pressed elsewhere and dragged in selects nothing.
+  if ((event->buttons() & Qt::LeftButton) != 0 && !holding_) {
+    event->accept();
+    return;
   }
+  QListWidget::mouseMoveEvent(event);
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent *event) {
+  event->accept();
+  if (event->button() != Qt::LeftButton) {
+    return;
+  }
+  // The second press of a double click has already come as a press; its release then
+  // notifies only if that press moved the selection.
+  doubleClickInHold_ = holding_;
+  emit DoubleClicked();
 }
 
 void ListBox::mouseReleaseEvent(QMouseEvent *event) {
+  if (event->button() != Qt::LeftButton || !holding_) {
+    event->accept();
+    return;
+  }
   QListWidget::mouseReleaseEvent(event);
-  const bool repeatedChoice = clickStartedOnItem_ && !selectionChangedInClick_ &&
-                              event->button() == Qt::LeftButton && GetCurSel() != -1;
-  clickStartedOnItem_ = false;
-  if (repeatedChoice) {
+  holding_ = false;
+  const bool choice = doubleClickInHold_ ? selectionChangedInHold_
+                                         : selectionChangedInHold_ || holdStartedOnItem_;
+  if (choice && GetCurSel() != -1) {
     emit SelectionChanged();
   }
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event) {
+  const ChangeScope keyboard(keyboardChanges_);
+  QListWidget::keyPressEvent(event);
 }
 
 void ListBox::OnSelectionModelChanged() {
   if (programChanges_ > 0) {
     return;
   }
-  selectionChangedInClick_ = true;
+  if (holding_ && keyboardChanges_ == 0) {
+    selectionChangedInHold_ = true;
+    return;
+  }
   emit SelectionChanged();
 }

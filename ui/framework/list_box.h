@@ -3,6 +3,10 @@
 // the user cannot take away, optional sorting as items are added, one item per text line, and a
 // selection-change notification for the user's choices only. Whatever the program does to the
 // list (adding, emptying, selecting) never notifies.
+//
+// The mouse works as on Windows: only the left button selects; while it is held the selection
+// follows the mouse silently, and its release notifies once. A double click notifies one
+// selection and one double click.
 
 #include <QListWidget>
 
@@ -29,15 +33,20 @@ class ListBox : public QListWidget {
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                        const QEvent *event) const override;
   void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
 
  private:
   void OnSelectionModelChanged();
-  void BeginClick(const QPoint &position);
 
   bool sorted_;
   int programChanges_ = 0;  // nesting depth of the program's own changes
-  bool clickStartedOnItem_ = false;
-  bool selectionChangedInClick_ = false;
+  int keyboardChanges_ = 0;
+  // The left button's hold, from its press to its release.
+  bool holding_ = false;
+  bool holdStartedOnItem_ = false;
+  bool selectionChangedInHold_ = false;
+  bool doubleClickInHold_ = false;
 };
