@@ -11,8 +11,8 @@ enum class ControlKind { EDIT, READ_ONLY_EDIT, LIST_BOX, PUSH_BUTTON, GROUP_BOX,
 namespace ControlStyle {
 constexpr unsigned TAB_STOP = 0x01;
 constexpr unsigned SORTED = 0x02;       // list box keeps its items in text order
-constexpr unsigned STATIC_EDGE = 0x04;
-constexpr unsigned SUNKEN_EDGE = 0x08;
+constexpr unsigned STATIC_EDGE = 0x04;  // one pixel, sunken
+constexpr unsigned SUNKEN_EDGE = 0x08;  // two pixels, sunken, as a window's client edge
 constexpr unsigned MULTI_LINE = 0x10;   // push button whose text wraps
 constexpr unsigned CENTRED_TITLE = 0x20;
 }  // namespace ControlStyle
@@ -59,6 +59,7 @@ extern const std::array<ControlTemplate, EDITOR_CONTROL_COUNT> EDITOR_CONTROLS;
 constexpr int EDITOR_TEMPLATE_ID = 102;
 constexpr int EDITOR_WIDTH = 495;   // dialog units
 constexpr int EDITOR_HEIGHT = 362;  // dialog units
+constexpr unsigned EDITOR_STYLE = ControlStyle::SUNKEN_EDGE;  // the sunken client edge
 
 // The template entry of a control id, or nullptr.
 const ControlTemplate *FindControlTemplate(int id);

@@ -9,6 +9,7 @@
 #include "control_names.h"
 #include "list_box.h"
 #include "read_only_edit.h"
+#include "window_edge.h"
 #include "wrapping_button.h"
 
 namespace {
@@ -52,6 +53,15 @@ QWidget *CreateStatic(const ControlTemplate &control, QWidget *dialog) {
   return widget;
 }
 
+void AddEdges(QWidget *widget, unsigned style) {
+  if ((style & ControlStyle::STATIC_EDGE) != 0) {
+    AddWindowEdge(widget, EdgeKind::STATIC_EDGE);
+  }
+  if ((style & ControlStyle::SUNKEN_EDGE) != 0) {
+    AddWindowEdge(widget, EdgeKind::SUNKEN_EDGE);
+  }
+}
+
 QWidget *CreateControl(const ControlTemplate &control, QWidget *dialog) {
   switch (control.kind) {
     case ControlKind::EDIT:
@@ -81,6 +91,7 @@ TemplateControls::TemplateControls(QWidget *dialog, const DialogUnits &units) {
     QWidget *widget = CreateControl(control, dialog);
     widget->setGeometry(units.Rect(control.x, control.y, control.width, control.height));
     widget->setAccessibleName(QString::fromUtf8(AccessibleNameOf(control)));
+    AddEdges(widget, control.style);
     if (!IsStatic(control)) {
       const bool tabStop = HasStyle(control, ControlStyle::TAB_STOP);
       widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -100,6 +111,7 @@ TemplateControls::TemplateControls(QWidget *dialog, const DialogUnits &units) {
       widgets_[i]->lower();
     }
   }
+  AddEdges(dialog, EDITOR_STYLE);
 }
 
 QWidget *TemplateControls::Find(int id) const {

@@ -11,7 +11,8 @@ class QWidget;
 class TemplateControls {
  public:
   // Creates the 47 controls on `dialog`, places them in pixels, names them for screen
-  // readers and chains the tab stops in template order. Labels and group boxes stay under the
+  // readers, draws the edges of the controls and the window, and chains the tab stops in
+  // template order. Labels and group boxes stay under the
   // controls and let every mouse event through to what lies beneath.
   TemplateControls(QWidget *dialog, const DialogUnits &units);
 
