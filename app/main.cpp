@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "programmer_app.h"
+#include "qt_translation.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ CProgrammerApp theApp;
 
 int main(int argc, char **argv) {
   QApplication application(argc, argv);
+  InstallQtTranslation(application);
   theApp.InitInstance();
   return 0;
 }

@@ -28,10 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "hamradio")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # dpkg-shlibdeps names the Qt and C++ runtime libraries the binaries link, with their minimum
 # versions. What it cannot see is loaded at run time: the platform plugin that puts a window on
-# the screen, and a full Chinese font for whatever the embedded dialog font lacks (text a user
-# pastes, message boxes and the system menu, which take the desktop's font).
+# the screen, a full Chinese font for whatever the embedded dialog font lacks (text a user
+# pastes, message boxes and the system menu, which take the desktop's font), and Qt's Chinese
+# translation of its own texts (a message box's button, the edits' context menu).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The build keeps its debugging information; the installed programs need none of it.
 set(CPACK_STRIP_FILES ON)

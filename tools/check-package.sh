@@ -27,10 +27,12 @@ expected_files=("${programs[@]}" "$desktop_entry" "$font_licence")
 for size in "${icon_sizes[@]}"; do
   expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/zentor.png")
 done
-# The Qt libraries the binaries link, the platform plugin that shows a window, and the full
-# Chinese font for what the embedded subset lacks: pasted text, message boxes, the system menu.
+# The Qt libraries the binaries link, the platform plugin that shows a window, the full
+# Chinese font for what the embedded subset lacks (pasted text, message boxes, the system menu),
+# and Qt's Chinese translation of its own texts.
 required_depends=(
   libqt6widgets6 libqt6gui6 libqt6core6 libqt6serialport6 qt6-qpa-plugins fonts-noto-cjk
+  qt6-translations-l10n
 )
 # Keys of the menu entry beyond what desktop-file-validate insists on: the Chinese name and
 # comment are what most of the program's users read.
