@@ -3,7 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include "list_box.h"
 #include "test_application.h"
@@ -25,12 +27,15 @@ class ListBoxTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
 
-  // Delivers one mouse event over an entry, as the window system sends it.
-  void Mouse(QEvent::Type type, int row, Qt::MouseButton button, Qt::MouseButtons held) {
-    const QPointF position = list->visualItemRect(list->item(row)).center();
-    QMouseEvent event(type, position, list->viewport()->mapToGlobal(position), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &event);
+  // Plays mouse events of one button over entries, as the window system sends them.
+  void Play(Qt::MouseButton button, std::initializer_list<std::pair<QEvent::Type, int>> events) {
+    for (const auto &[type, row] : events) {
+      const QPointF at = list->visualItemRect(list->item(row)).center();
+      QMouseEvent event(type, at, list->viewport()->mapToGlobal(at),
+                        type == QEvent::MouseMove ? Qt::NoButton : button,
+                        type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+      QApplication::sendEvent(list->viewport(), &event);
+    }
   }
 
   void Click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -106,48 +111,28 @@ TEST_F(ListBoxTest, ADoubleClickNotifiesAsSuch) {
   EXPECT_EQ(spy.count(), 1);
 }
 
-TEST_F(ListBoxTest, DraggingFollowsTheMouseSilentlyAndTheReleaseNotifiesOnce) {
-  QSignalSpy spy(list, &ListBox::SelectionChanged);
-  Mouse(QEvent::MouseButtonPress, 0, Qt::LeftButton, Qt::LeftButton);
-  Mouse(QEvent::MouseMove, 1, Qt::NoButton, Qt::LeftButton);
-  Mouse(QEvent::MouseMove, 2, Qt::NoButton, Qt::LeftButton);
-  EXPECT_EQ(list->GetCurSel(), 2);
-  EXPECT_EQ(spy.count(), 0);
-  Mouse(QEvent::MouseButtonRelease, 2, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(spy.count(), 1);
-  EXPECT_EQ(list->GetCurSel(), 2);
-}
-
-TEST_F(ListBoxTest, RightAndMiddleButtonsSelectNothing) {
-  list->SetCurSel(0);
+TEST_F(ListBoxTest, TheMouseSelectsAsInTheWindowsListBox) {
+  constexpr auto PRESS = QEvent::MouseButtonPress, MOVE = QEvent::MouseMove,
+                 RELEASE = QEvent::MouseButtonRelease, DOUBLE = QEvent::MouseButtonDblClick;
   QSignalSpy selections(list, &ListBox::SelectionChanged);
   QSignalSpy doubleClicks(list, &ListBox::DoubleClicked);
-  for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-    QTest::mouseClick(list->viewport(), button, Qt::NoModifier,
-                      list->visualItemRect(list->item(1)).center());
-    Mouse(QEvent::MouseButtonPress, 1, button, button);
-    Mouse(QEvent::MouseMove, 2, Qt::NoButton, button);
-    Mouse(QEvent::MouseButtonRelease, 2, button, Qt::NoButton);
-    Mouse(QEvent::MouseButtonPress, 2, button, button);
-    Mouse(QEvent::MouseButtonDblClick, 2, button, button);
-    Mouse(QEvent::MouseButtonRelease, 2, button, Qt::NoButton);
-  }
-  EXPECT_EQ(list->GetCurSel(), 0);
+  // A drag: the selection follows the mouse silently, and the release notifies once.
+  Play(Qt::LeftButton, {{PRESS, 0}, {MOVE, 1}, {MOVE, 2}});
+  EXPECT_EQ(list->GetCurSel(), 2);
   EXPECT_EQ(selections.count(), 0);
-  EXPECT_EQ(doubleClicks.count(), 0);
-}
-
-// The window system's double click: press, release, press, double click, release.
-TEST_F(ListBoxTest, ADoubleClickNotifiesOneSelectionAndOneDoubleClick) {
-  QSignalSpy selections(list, &ListBox::SelectionChanged);
-  QSignalSpy doubleClicks(list, &ListBox::DoubleClicked);
-  Mouse(QEvent::MouseButtonPress, 1, Qt::LeftButton, Qt::LeftButton);
-  Mouse(QEvent::MouseButtonRelease, 1, Qt::LeftButton, Qt::NoButton);
-  Mouse(QEvent::MouseButtonPress, 1, Qt::LeftButton, Qt::LeftButton);
-  Mouse(QEvent::MouseButtonDblClick, 1, Qt::LeftButton, Qt::LeftButton);
-  Mouse(QEvent::MouseButtonRelease, 1, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(list->GetCurSel(), 1);
+  Play(Qt::LeftButton, {{RELEASE, 2}});
   EXPECT_EQ(selections.count(), 1);
+  // The other buttons select nothing, neither by a click, a drag nor a double click.
+  for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+    Play(button, {{PRESS, 1}, {MOVE, 0}, {RELEASE, 0}, {PRESS, 0}, {DOUBLE, 0}, {RELEASE, 0}});
+  }
+  EXPECT_EQ(list->GetCurSel(), 2);
+  EXPECT_EQ(selections.count(), 1);
+  EXPECT_EQ(doubleClicks.count(), 0);
+  // A double click comes as press, release, press, double click, release.
+  Play(Qt::LeftButton, {{PRESS, 1}, {RELEASE, 1}, {PRESS, 1}, {DOUBLE, 1}, {RELEASE, 1}});
+  EXPECT_EQ(list->GetCurSel(), 1);
+  EXPECT_EQ(selections.count(), 2);
   EXPECT_EQ(doubleClicks.count(), 1);
 }
 

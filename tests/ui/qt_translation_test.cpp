@@ -1,8 +1,6 @@
-// Qt's own texts reach the user in Chinese: the button of the program's message box and the
-// edits' context menu.
+// Qt's own texts in Chinese: the button of the program's message box, the edits' context menu.
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -17,20 +15,16 @@
 
 TEST(QtTranslation, TheMessageBoxButtonAndTheEditMenuAreChinese) {
   ASSERT_TRUE(InstallQtTranslation(TestApplication()));
-
-  QString buttonText;
+  QString button;
   ModalResponder responder([&](QWidget *modal) {
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-      buttonText = box->button(QMessageBox::Ok)->text();
+      button = box->button(QMessageBox::Ok)->text();
     }
     QTest::keyClick(modal, Qt::Key_Escape);
   });
   MessageBoxSink(nullptr).ShowMessage(QStringLiteral("1"));
-  EXPECT_TRUE(responder.Responded());
-  EXPECT_EQ(buttonText, QString::fromUtf8("确定"));
-
+  EXPECT_EQ(button, QString::fromUtf8("确定"));
   QLineEdit edit;
   const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-  ASSERT_FALSE(menu->actions().isEmpty());
-  EXPECT_TRUE(menu->actions().first()->text().startsWith(QString::fromUtf8("撤消(&U)")));
+  EXPECT_TRUE(menu->actions().value(0)->text().startsWith(QString::fromUtf8("撤消(&U)")));
 }
