@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "port_device.h"
-
 namespace {
 
 // Stands for the 1024-byte driver receive queue of the original port: bytes that arrive while
@@ -13,7 +11,7 @@ constexpr qint64 RECEIVE_QUEUE_SIZE = 1024;
 
 }  // namespace
 
-RadioPort::RadioPort(QObject *parent) : QObject(parent) {
+RadioPort::RadioPort(QObject *parent) : QObject(parent), serialByIdFolder(SERIAL_BY_ID_FOLDER) {
   connect(&portHandle, &QSerialPort::readyRead, this, &RadioPort::OnReadyRead);
   connect(&portHandle, &QSerialPort::bytesWritten, this, &RadioPort::OnBytesWritten);
   connect(&portHandle, &QSerialPort::errorOccurred, this, &RadioPort::OnPortError);
@@ -34,8 +32,10 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   bytesHanded = 0;
   writeErrorSeen = false;
 
-  const std::string devicePath = PortDevicePath(portName);
+  openErrorText.clear();
+  devicePath = PortDevicePath(portName, serialByIdFolder);
   if (devicePath.empty()) {
+    openErrorText = "no such port";
     return 0;
   }
   // Qt 6 takes the device exclusively at the open: a lock file (LCK..name in the system's lock
@@ -43,6 +43,7 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   // any further open(2) fail with EBUSY for all but privileged processes.
   portHandle.setPortName(QString::fromStdString(devicePath));
   if (!portHandle.open(QIODevice::ReadWrite)) {
+    openErrorText = portHandle.errorString().toStdString();
     return 0;
   }
 

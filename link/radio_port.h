@@ -12,6 +12,7 @@
 #include <string>
 
 #include "channel_image.h"
+#include "port_device.h"
 
 constexpr qint32 RADIO_BAUD_RATE = 2400;
 constexpr std::size_t REPLY_SIZE = IMAGE_SIZE;  // the radio answers with its whole image
@@ -28,6 +29,14 @@ class RadioPort : public QObject {
   // 1 when the device behind `portName` is open (exclusively) and set to 2400 8N1, 0 when it
   // could not be opened. Whether the device took each setting is not examined.
   int OpenRadioPort(const std::string &portName);
+
+  // The device the last open tried (empty for a name that is no port), and why it failed.
+  const std::string &DevicePath() const { return devicePath; }
+  const std::string &OpenErrorText() const { return openErrorText; }
+
+  // Where the USB serial devices' stable names are looked up (port_device.h); tests use their own.
+  void SetSerialByIdFolder(const std::string &folder) { serialByIdFolder = folder; }
+  const std::string &SerialByIdFolder() const { return serialByIdFolder; }
 
   // Queues `count` bytes for sending and returns at once. The bytes are copied at the call.
   void StartPortWrite(const std::uint8_t *bytes, int count);
@@ -47,6 +56,8 @@ class RadioPort : public QObject {
   // True when, since the last open, the port reported a write error or has not yet handed every
   // queued byte to the driver. The radio never acknowledges a frame; this is all we can know.
   bool WriteFellShort() const;
+  // Bytes handed to the driver since the last open.
+  std::size_t BytesHandedOver() const { return static_cast<std::size_t>(bytesHanded); }
 
   std::array<std::uint8_t, REPLY_SIZE> receiveBuffer{};
   QSerialPort portHandle;  // open from a successful OpenRadioPort until CloseRadioPort
@@ -65,6 +76,9 @@ class RadioPort : public QObject {
   void OnBytesWritten(qint64 count);
   void OnPortError(QSerialPort::SerialPortError error);
 
+  std::string serialByIdFolder;
+  std::string devicePath;
+  std::string openErrorText;
   QTimer replyGapTimer;
   ReplyRead replyRead = ReplyRead::NONE;
   std::size_t replyLength = 0;  // reply bytes placed in receiveBuffer so far

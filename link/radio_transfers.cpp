@@ -1,12 +1,16 @@
 #include "radio_transfers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "channel_rules.h"
 #include "link_messages.h"
+#include "port_diagnostics.h"
 
-RadioTransfers::RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &transferWindow)
-    : editor(state), radio(port), window(transferWindow) {}
+RadioTransfers::RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &transferWindow,
+                               std::ostream &diagnosticStream)
+    : editor(state), radio(port), window(transferWindow), diagnostics(diagnosticStream) {}
 
 void RadioTransfers::OnReadClicked() {
   if (currentState != LinkState::Idle) {
@@ -14,6 +18,7 @@ void RadioTransfers::OnReadClicked() {
   }
   currentState = LinkState::Reading;
   if (radio.OpenRadioPort(editor.portName) == 0) {
+    ReportOpenFailure();
     radio.CloseRadioPort();
     window.ShowMessage(MSG_READ_OPEN_FAILED);
     currentState = LinkState::Idle;
@@ -37,6 +42,7 @@ void RadioTransfers::OnWriteClicked() {
     return;
   }
   if (radio.OpenRadioPort(editor.portName) == 0) {
+    ReportOpenFailure();
     radio.CloseRadioPort();
     window.ShowMessage(MSG_WRITE_OPEN_FAILED);
     currentState = LinkState::Idle;
@@ -69,6 +75,7 @@ void RadioTransfers::EndRead() {
   window.KillTimer(READ_TIMER);
   if (radio.receiveBuffer[REPLY_MARKER_OFFSET] == 0) {
     radio.CloseRadioPort();
+    Report(ReadFailureLine(editor.portName, radio.DevicePath(), radio.ReplyLength(), REPLY_SIZE));
     window.ShowMessage(MSG_READ_FAILED);
   } else {
     radio.CloseRadioPort();
@@ -84,7 +91,11 @@ void RadioTransfers::EndWrite() {
   window.KillTimer(WRITE_TIMER);
   // The radio never answers a frame, but a port that failed to write or has not yet passed the
   // whole frame to its driver has certainly not delivered it.
-  window.ShowMessage(radio.WriteFellShort() ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
+  const bool fellShort = radio.WriteFellShort();
+  if (fellShort) {
+    Report(ShortWriteLine(editor.portName, radio.DevicePath(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
+  }
+  window.ShowMessage(fellShort ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
   // Only now: the port stays open while the message is on screen, giving the frame that long
   // to leave the driver.
   radio.CloseRadioPort();
@@ -98,4 +109,25 @@ void RadioTransfers::ShowChannelOne() {
   window.SelectChannelInList(0);
   LoadWorkingChannel(editor);
   window.ShowWorkingChannel();
+}
+
+void RadioTransfers::ReportOpenFailure() {
+  const std::string &devicePath = radio.DevicePath();
+  if (devicePath.empty()) {
+    Report(editor.portName + ": no such port");
+    return;
+  }
+  Report(OpenFailureLine(editor.portName, devicePath, DiagnoseOpenFailure(devicePath, radio.OpenErrorText())));
+}
+
+void RadioTransfers::Report(const std::string &line) {
+  // One event, one line: a path or device name with a line break in it cannot split it.
+  std::string text = line;
+  for (char &c : text) {
+    if (static_cast<unsigned char>(c) < 0x20) {
+      c = '?';
+    }
+  }
+  const QString program = QCoreApplication::applicationName();
+  diagnostics << (program.isEmpty() ? "zentor" : program.toStdString()) << ": " << text << std::endl;
 }
