@@ -38,7 +38,9 @@ pid_t PidInLockFile(const std::string &path) {
     ++at;
   }
   long pid = 0;
-  for (; at < head.size() && std::isdigit(static_cast<unsigned char>(head[at])) != 0 && pid < 100000000; ++at) {
+  // Bounded, so that a file of digits cannot overflow it: no PID has this many.
+  for (; at < head.size() && std::isdigit(static_cast<unsigned char>(head[at])) != 0 && pid < 100000000;
+       ++at) {
     pid = pid * 10 + (head[at] - '0');
   }
   return static_cast<pid_t>(pid);

@@ -17,7 +17,8 @@ void RadioTransfers::OnReadClicked() {
     return;
   }
   currentState = LinkState::Reading;
-  if (radio.OpenRadioPort(editor.portName) == 0) {
+  transferPort = editor.portName;
+  if (radio.OpenRadioPort(transferPort) == 0) {
     ReportOpenFailure();
     radio.CloseRadioPort();
     window.ShowMessage(MSG_READ_OPEN_FAILED);
@@ -41,7 +42,8 @@ void RadioTransfers::OnWriteClicked() {
     currentState = LinkState::Idle;
     return;
   }
-  if (radio.OpenRadioPort(editor.portName) == 0) {
+  transferPort = editor.portName;
+  if (radio.OpenRadioPort(transferPort) == 0) {
     ReportOpenFailure();
     radio.CloseRadioPort();
     window.ShowMessage(MSG_WRITE_OPEN_FAILED);
@@ -75,7 +77,7 @@ void RadioTransfers::EndRead() {
   window.KillTimer(READ_TIMER);
   if (radio.receiveBuffer[REPLY_MARKER_OFFSET] == 0) {
     radio.CloseRadioPort();
-    Report(ReadFailureLine(editor.portName, radio.DevicePath(), radio.ReplyLength(), REPLY_SIZE));
+    Report(ReadFailureLine(transferPort, radio.DevicePath(), radio.ReplyLength(), REPLY_SIZE));
     window.ShowMessage(MSG_READ_FAILED);
   } else {
     radio.CloseRadioPort();
@@ -93,7 +95,7 @@ void RadioTransfers::EndWrite() {
   // whole frame to its driver has certainly not delivered it.
   const bool fellShort = radio.WriteFellShort();
   if (fellShort) {
-    Report(ShortWriteLine(editor.portName, radio.DevicePath(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
+    Report(ShortWriteLine(transferPort, radio.DevicePath(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
   }
   window.ShowMessage(fellShort ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
   // Only now: the port stays open while the message is on screen, giving the frame that long
@@ -114,10 +116,10 @@ void RadioTransfers::ShowChannelOne() {
 void RadioTransfers::ReportOpenFailure() {
   const std::string &devicePath = radio.DevicePath();
   if (devicePath.empty()) {
-    Report(editor.portName + ": no such port");
+    Report(transferPort + ": no such port");
     return;
   }
-  Report(OpenFailureLine(editor.portName, devicePath, DiagnoseOpenFailure(devicePath, radio.OpenErrorText())));
+  Report(OpenFailureLine(transferPort, devicePath, DiagnoseOpenFailure(devicePath, radio.OpenErrorText())));
 }
 
 void RadioTransfers::Report(const std::string &line) {

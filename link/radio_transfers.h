@@ -59,5 +59,6 @@ class RadioTransfers {
   RadioPort &radio;
   TransferWindow &window;
   std::ostream &diagnostics;
+  std::string transferPort;  // the port of the transfer; a change in the list counts from the next
   LinkState currentState = LinkState::Idle;
 };
