@@ -1,34 +1,83 @@
 #include "port_device.h"
 
+#include <dirent.h>
+
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
-struct PortDevice {
+struct PortChoice {
   const char *portName;
   const char *overrideVariable;
+  std::size_t byIdPosition;
   const char *defaultPath;
 };
 
-constexpr std::array<PortDevice, 2> PORT_DEVICES = {{
-    {"COM1", "ZENTOR_COM1", "/dev/ttyS0"},
-    {"COM2", "ZENTOR_COM2", "/dev/ttyS1"},
+constexpr std::array<PortChoice, 2> PORT_CHOICES = {{
+    {"COM1", "ZENTOR_COM1", 0, "/dev/ttyS0"},
+    {"COM2", "ZENTOR_COM2", 1, "/dev/ttyS1"},
 }};
+
+std::vector<std::string> SortedEntries(const std::string &folder) {
+  std::vector<std::string> names;
+  DIR *directory = opendir(folder.c_str());
+  if (directory == nullptr) {
+    return names;  // no USB serial device: udev removes the folder with the last one
+  }
+  while (const dirent *entry = readdir(directory)) {
+    if (entry->d_name[0] != '.') {
+      names.emplace_back(entry->d_name);
+    }
+  }
+  closedir(directory);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ResolvedPath(const std::string &path) {
+  std::array<char, PATH_MAX> resolved{};
+  // A link that leads nowhere is kept as it is: the open then fails with its own reason.
+  return realpath(path.c_str(), resolved.data()) != nullptr ? std::string(resolved.data()) : path;
+}
 
 }  // namespace
 
-std::string PortDevicePath(const std::string &portName) {
-  for (const PortDevice &device : PORT_DEVICES) {
-    if (portName != device.portName) {
+PortDevice LookUpPortDevice(const std::string &portName, const std::string &byIdFolder) {
+  for (const PortChoice &choice : PORT_CHOICES) {
+    if (portName != choice.portName) {
       continue;
     }
     // An empty variable counts as unset, so "ZENTOR_COM1=" cannot turn COM1 into no device.
-    const char *overridePath = std::getenv(device.overrideVariable);
+    const char *overridePath = std::getenv(choice.overrideVariable);
     if (overridePath != nullptr && overridePath[0] != '\0') {
-      return overridePath;
+      return {overridePath, choice.overrideVariable};
     }
-    return device.defaultPath;
+    const std::vector<std::string> entries = SortedEntries(byIdFolder);
+    if (choice.byIdPosition < entries.size()) {
+      const std::string &entry = entries[choice.byIdPosition];
+      return {ResolvedPath(byIdFolder + "/" + entry), entry};
+    }
+    return {choice.defaultPath, std::string()};
   }
-  return std::string();
+  return {};
+}
+
+std::string PortDevicePath(const std::string &portName, const std::string &byIdFolder) {
+  return LookUpPortDevice(portName, byIdFolder).path;
+}
+
+std::string PortDeviceDescription(const std::string &portName, const std::string &byIdFolder) {
+  const PortDevice device = LookUpPortDevice(portName, byIdFolder);
+  if (device.path.empty()) {
+    return std::string();
+  }
+  std::string text = portName + ": " + device.path;
+  if (!device.origin.empty()) {
+    text += " (" + device.origin + ")";
+  }
+  return text;
 }

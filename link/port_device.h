@@ -1,10 +1,28 @@
 #pragma once
-// Where the port names of the editor's port list live on this machine.
+// Which device each name of the editor's port list opens on this machine, looked up afresh at
+// every call, so a cable plugged in after start-up counts from the next transfer.
 
 #include <string>
 
-// "COM1" is /dev/ttyS0 and "COM2" is /dev/ttyS1, unless ZENTOR_COM1 or ZENTOR_COM2 names another
-// device (a USB cable such as /dev/ttyUSB0, or a pseudo-terminal). The environment is read at
-// every call, so a changed variable counts from the next open. Any other name gives an empty
-// path, which no open accepts.
-std::string PortDevicePath(const std::string &portName);
+// udev's stable names, one per USB serial device present.
+constexpr const char *SERIAL_BY_ID_FOLDER = "/dev/serial/by-id";
+
+struct PortDevice {
+  std::string path;    // what the open uses; empty for a name that is no port
+  std::string origin;  // why: the override variable or the by-id entry; empty for the default
+};
+
+// In this order, for "COM1" (and "COM2" likewise):
+//   ZENTOR_COM1, when set and not empty, as it stands;
+//   else the first entry, by name, of `byIdFolder`, resolved to the device it leads to (COM2
+//   takes the second), so that the lock file agrees with every other program's;
+//   else /dev/ttyS0 (COM2: /dev/ttyS1).
+PortDevice LookUpPortDevice(const std::string &portName,
+                            const std::string &byIdFolder = SERIAL_BY_ID_FOLDER);
+
+std::string PortDevicePath(const std::string &portName,
+                           const std::string &byIdFolder = SERIAL_BY_ID_FOLDER);
+
+// "COM1: /dev/ttyUSB0 (usb-1a86_USB2.0-Serial-if00-port0)", or "COM1: /dev/ttyS0".
+std::string PortDeviceDescription(const std::string &portName,
+                                  const std::string &byIdFolder = SERIAL_BY_ID_FOLDER);

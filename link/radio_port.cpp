@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include "port_device.h"
-
 namespace {
 
 // Stands for the 1024-byte driver receive queue of the original port: bytes that arrive while
@@ -13,24 +11,31 @@ constexpr qint64 RECEIVE_QUEUE_SIZE = 1024;
 
 }  // namespace
 
-RadioPort::RadioPort(QObject *parent) : QObject(parent) {
+RadioPort::RadioPort(QObject *parent) : QObject(parent), serialByIdFolder(SERIAL_BY_ID_FOLDER) {
   connect(&portHandle, &QSerialPort::readyRead, this, &RadioPort::OnReadyRead);
   connect(&portHandle, &QSerialPort::bytesWritten, this, &RadioPort::OnBytesWritten);
   connect(&portHandle, &QSerialPort::errorOccurred, this, &RadioPort::OnPortError);
+  // The interval time-out of the original port, which ends a read at the first silence of a
+  // second once the reply has begun: a reply that pauses is cut there, never completed later.
+  replyGapTimer.setSingleShot(true);
+  replyGapTimer.setInterval(REPLY_GAP_MS);
+  replyGapTimer.setTimerType(Qt::PreciseTimer);
+  connect(&replyGapTimer, &QTimer::timeout, this, &RadioPort::EndReplyRead);
 }
 
 RadioPort::~RadioPort() { CloseRadioPort(); }
 
 int RadioPort::OpenRadioPort(const std::string &portName) {
   CloseRadioPort();
-  replyReadActive = false;
   replyLength = 0;
   bytesQueued = 0;
   bytesHanded = 0;
   writeErrorSeen = false;
 
-  const std::string devicePath = PortDevicePath(portName);
+  openErrorText.clear();
+  devicePath = PortDevicePath(portName, serialByIdFolder);
   if (devicePath.empty()) {
+    openErrorText = "no such port";
     return 0;
   }
   // Qt 6 takes the device exclusively at the open: a lock file (LCK..name in the system's lock
@@ -38,13 +43,15 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   // any further open(2) fail with EBUSY for all but privileged processes.
   portHandle.setPortName(QString::fromStdString(devicePath));
   if (!portHandle.open(QIODevice::ReadWrite)) {
+    openErrorText = portHandle.errorString().toStdString();
     return 0;
   }
 
   // On Win32 the open also set 1024-byte driver queues and five read/write time-outs. Linux has
-  // no counterpart for either; what they stood for holds here by construction: nothing ever waits
-  // on the port (transfers ride on the event loop's notifiers), a transfer ends at its window
-  // timer with CloseRadioPort, and once that returns nothing reaches receiveBuffer.
+  // no counterpart for them; the reply gap is replyGapTimer, and the rest holds here by
+  // construction: nothing ever waits on the port (transfers ride on the event loop's notifiers),
+  // a transfer ends at its window timer with CloseRadioPort, and once that returns nothing
+  // reaches receiveBuffer.
   //
   // Qt opens the device in raw mode (no echo, no line editing, no character translation) and
   // flow control goes off below, so every byte value 0x00 to 0xFF passes unchanged both ways.
@@ -79,13 +86,15 @@ void RadioPort::StartReplyRead() {
   if (!portHandle.isOpen()) {
     return;
   }
+  replyGapTimer.stop();
   replyLength = 0;
-  replyReadActive = true;
+  replyRead = ReplyRead::RUNNING;
   OnReadyRead();  // bytes that came before the read started belong to the reply
 }
 
 void RadioPort::CloseRadioPort() {
-  replyReadActive = false;
+  replyGapTimer.stop();
+  replyRead = ReplyRead::NONE;
   if (portHandle.isOpen()) {
     portHandle.close();  // drops Qt's buffers with the descriptor: no readyRead can follow
   }
@@ -94,17 +103,24 @@ void RadioPort::CloseRadioPort() {
 bool RadioPort::WriteFellShort() const { return writeErrorSeen || bytesHanded < bytesQueued; }
 
 void RadioPort::OnReadyRead() {
-  if (!replyReadActive || !portHandle.isOpen()) {
-    return;
-  }
-  if (replyLength < REPLY_SIZE) {
+  if (replyRead == ReplyRead::RUNNING && portHandle.isOpen()) {
     char *destination = reinterpret_cast<char *>(receiveBuffer.data() + replyLength);
     const qint64 got = portHandle.read(destination, static_cast<qint64>(REPLY_SIZE - replyLength));
     if (got > 0) {
       replyLength += static_cast<std::size_t>(got);
+      if (replyLength == REPLY_SIZE) {
+        EndReplyRead();
+      } else {
+        replyGapTimer.start();
+      }
     }
   }
-  // A radio that sends more than its image cannot reach past receiveBuffer: the surplus goes.
+  // Whatever follows the end of the read is not the reply, and a radio that sends more than its
+  // image cannot reach past receiveBuffer: it goes. Checked afresh, since whoever heard
+  // replyEnded may have closed the port or started the next read.
+  if (replyRead != ReplyRead::ENDED) {
+    return;
+  }
   std::array<char, 64> surplus{};
   while (portHandle.isOpen() && portHandle.bytesAvailable() > 0) {
     if (portHandle.read(surplus.data(), static_cast<qint64>(surplus.size())) <= 0) {
@@ -113,7 +129,21 @@ void RadioPort::OnReadyRead() {
   }
 }
 
-void RadioPort::OnBytesWritten(qint64 count) { bytesHanded += count; }
+void RadioPort::EndReplyRead() {
+  if (replyRead != ReplyRead::RUNNING) {
+    return;
+  }
+  replyGapTimer.stop();
+  replyRead = ReplyRead::ENDED;
+  emit replyEnded();
+}
+
+void RadioPort::OnBytesWritten(qint64 count) {
+  bytesHanded += count;
+  if (bytesQueued > 0 && bytesHanded >= bytesQueued) {
+    emit writeHandedOver();
+  }
+}
 
 void RadioPort::OnPortError(QSerialPort::SerialPortError error) {
   switch (error) {

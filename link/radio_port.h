@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 
 #include <array>
 #include <cstddef>
@@ -11,9 +12,12 @@
 #include <string>
 
 #include "channel_image.h"
+#include "port_device.h"
 
 constexpr qint32 RADIO_BAUD_RATE = 2400;
 constexpr std::size_t REPLY_SIZE = IMAGE_SIZE;  // the radio answers with its whole image
+// Once a reply byte has arrived, a silence this long ends the read.
+constexpr int REPLY_GAP_MS = 1000;
 
 class RadioPort : public QObject {
   Q_OBJECT
@@ -26,12 +30,24 @@ class RadioPort : public QObject {
   // could not be opened. Whether the device took each setting is not examined.
   int OpenRadioPort(const std::string &portName);
 
+  // The device the last open tried (empty for a name that is no port), and why it failed.
+  const std::string &DevicePath() const { return devicePath; }
+  const std::string &OpenErrorText() const { return openErrorText; }
+
+  // Where the USB serial devices' stable names are looked up (port_device.h); tests use their own.
+  void SetSerialByIdFolder(const std::string &folder) { serialByIdFolder = folder; }
+  const std::string &SerialByIdFolder() const { return serialByIdFolder; }
+
   // Queues `count` bytes for sending and returns at once. The bytes are copied at the call.
   void StartPortWrite(const std::uint8_t *bytes, int count);
 
-  // From now on, reply byte k lands at receiveBuffer[k], for k below REPLY_SIZE; what follows
-  // is dropped. Returns at once.
+  // From now on, reply byte k lands at receiveBuffer[k], for k below REPLY_SIZE. The read ends
+  // at the REPLY_SIZE-th byte, or when REPLY_GAP_MS pass after a byte without the next one;
+  // whatever arrives after its end is dropped. Returns at once.
   void StartReplyRead();
+
+  // Reply bytes placed in receiveBuffer since the last StartReplyRead.
+  std::size_t ReplyLength() const { return replyLength; }
 
   // Ends every transfer in progress. Once it returns, receiveBuffer changes no more. Harmless
   // when the port is not open.
@@ -40,16 +56,31 @@ class RadioPort : public QObject {
   // True when, since the last open, the port reported a write error or has not yet handed every
   // queued byte to the driver. The radio never acknowledges a frame; this is all we can know.
   bool WriteFellShort() const;
+  // Bytes handed to the driver since the last open.
+  std::size_t BytesHandedOver() const { return static_cast<std::size_t>(bytesHanded); }
 
   std::array<std::uint8_t, REPLY_SIZE> receiveBuffer{};
   QSerialPort portHandle;  // open from a successful OpenRadioPort until CloseRadioPort
 
+ signals:
+  // Once per StartReplyRead, when its read ends by size or by the gap; never after a close.
+  void replyEnded();
+  // Every byte queued since the open has been handed to the driver.
+  void writeHandedOver();
+
  private:
+  enum class ReplyRead { NONE, RUNNING, ENDED };
+
   void OnReadyRead();
+  void EndReplyRead();
   void OnBytesWritten(qint64 count);
   void OnPortError(QSerialPort::SerialPortError error);
 
-  bool replyReadActive = false;
+  std::string serialByIdFolder;
+  std::string devicePath;
+  std::string openErrorText;
+  QTimer replyGapTimer;
+  ReplyRead replyRead = ReplyRead::NONE;
   std::size_t replyLength = 0;  // reply bytes placed in receiveBuffer so far
   qint64 bytesQueued = 0;
   qint64 bytesHanded = 0;

@@ -1,19 +1,25 @@
 #include "radio_transfers.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "channel_rules.h"
 #include "link_messages.h"
+#include "port_diagnostics.h"
 
-RadioTransfers::RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &transferWindow)
-    : editor(state), radio(port), window(transferWindow) {}
+RadioTransfers::RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &transferWindow,
+                               std::ostream &diagnosticStream)
+    : editor(state), radio(port), window(transferWindow), diagnostics(diagnosticStream) {}
 
 void RadioTransfers::OnReadClicked() {
   if (currentState != LinkState::Idle) {
     return;
   }
   currentState = LinkState::Reading;
-  if (radio.OpenRadioPort(editor.portName) == 0) {
+  transferPort = editor.portName;
+  if (radio.OpenRadioPort(transferPort) == 0) {
+    ReportOpenFailure();
     radio.CloseRadioPort();
     window.ShowMessage(MSG_READ_OPEN_FAILED);
     currentState = LinkState::Idle;
@@ -36,7 +42,9 @@ void RadioTransfers::OnWriteClicked() {
     currentState = LinkState::Idle;
     return;
   }
-  if (radio.OpenRadioPort(editor.portName) == 0) {
+  transferPort = editor.portName;
+  if (radio.OpenRadioPort(transferPort) == 0) {
+    ReportOpenFailure();
     radio.CloseRadioPort();
     window.ShowMessage(MSG_WRITE_OPEN_FAILED);
     currentState = LinkState::Idle;
@@ -69,6 +77,7 @@ void RadioTransfers::EndRead() {
   window.KillTimer(READ_TIMER);
   if (radio.receiveBuffer[REPLY_MARKER_OFFSET] == 0) {
     radio.CloseRadioPort();
+    Report(ReadFailureLine(transferPort, radio.DevicePath(), radio.ReplyLength(), REPLY_SIZE));
     window.ShowMessage(MSG_READ_FAILED);
   } else {
     radio.CloseRadioPort();
@@ -84,7 +93,11 @@ void RadioTransfers::EndWrite() {
   window.KillTimer(WRITE_TIMER);
   // The radio never answers a frame, but a port that failed to write or has not yet passed the
   // whole frame to its driver has certainly not delivered it.
-  window.ShowMessage(radio.WriteFellShort() ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
+  const bool fellShort = radio.WriteFellShort();
+  if (fellShort) {
+    Report(ShortWriteLine(transferPort, radio.DevicePath(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
+  }
+  window.ShowMessage(fellShort ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
   // Only now: the port stays open while the message is on screen, giving the frame that long
   // to leave the driver.
   radio.CloseRadioPort();
@@ -98,4 +111,25 @@ void RadioTransfers::ShowChannelOne() {
   window.SelectChannelInList(0);
   LoadWorkingChannel(editor);
   window.ShowWorkingChannel();
+}
+
+void RadioTransfers::ReportOpenFailure() {
+  const std::string &devicePath = radio.DevicePath();
+  if (devicePath.empty()) {
+    Report(transferPort + ": no such port");
+    return;
+  }
+  Report(OpenFailureLine(transferPort, devicePath, DiagnoseOpenFailure(devicePath, radio.OpenErrorText())));
+}
+
+void RadioTransfers::Report(const std::string &line) {
+  // One event, one line: a path or device name with a line break in it cannot split it.
+  std::string text = line;
+  for (char &c : text) {
+    if (static_cast<unsigned char>(c) < 0x20) {
+      c = '?';
+    }
+  }
+  const QString program = QCoreApplication::applicationName();
+  diagnostics << (program.isEmpty() ? "zentor" : program.toStdString()) << ": " << text << std::endl;
 }

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iostream>
+#include <string>
 
 #include "radio_port.h"
 #include "validation_window.h"
@@ -33,7 +35,10 @@ class TransferWindow : public ValidationWindow {
 
 class RadioTransfers {
  public:
-  RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &window);
+  // `diagnostics` gets one line for each failure, saying what the message box cannot: which
+  // device, and why.
+  RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &window,
+                 std::ostream &diagnostics = std::cerr);
 
   void OnReadClicked();
   void OnWriteClicked();
@@ -47,9 +52,13 @@ class RadioTransfers {
   void EndRead();
   void EndWrite();
   void ShowChannelOne();
+  void ReportOpenFailure();
+  void Report(const std::string &line);
 
   EditorState &editor;
   RadioPort &radio;
   TransferWindow &window;
+  std::ostream &diagnostics;
+  std::string transferPort;  // the port of the transfer; a change in the list counts from the next
   LinkState currentState = LinkState::Idle;
 };

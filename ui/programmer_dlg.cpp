@@ -122,6 +122,7 @@ bool CProgrammerDlg::OnInitDialog() {
   AppendAboutToSystemMenu();
   setWindowIcon(appIcon_);  // one icon with both sizes: the large and the small one
   FillLists();
+  DescribePortEntries();
   SelectStartUpEntries();
   ResetImage(state_.image);
   return true;

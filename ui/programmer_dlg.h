@@ -123,6 +123,8 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   void AttachControls();
   void WireMessageMap();
   void FillLists();
+  // Tooltips and accessible descriptions of the port list: the device behind each entry.
+  void DescribePortEntries();
   // The default selections and their shown texts, shared by start-up and Clear.
   void SelectStartUpEntries();
   void AppendAboutToSystemMenu();

@@ -3,7 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QSerialPort>
+#include <QToolTip>
 #include <cerrno>
 #include <cstdlib>
 
@@ -54,6 +61,33 @@ TEST_F(PortChoice, Com2InThePortListOpensTheDeviceNamedForCom2) {
   ClickButton(ControlId::READ_BUTTON);
   EXPECT_EQ(Messages(), (std::vector<std::string>{READ_DONE, READ_OPEN_FAILED}));
   EXPECT_TRUE(SameBytes(Frames(), ReadRequestBytes()));
+}
+
+TEST_F(PortChoice, WithoutOverrideCom1IsTheUsbSerialDevicePluggedInAfterStartUp) {
+  const Bytes radioMemory = ValidMemory(0);
+  ASSERT_TRUE(StartRadio(radioMemory, {"--no-pacing"}));
+  unsetenv("ZENTOR_COM1");
+  const std::string byId = files.File("by-id");
+  const std::string entry = "usb-1a86_USB2.0-Serial-if00-port0";
+  ASSERT_EQ(mkdir(byId.c_str(), 0755), 0);
+  ASSERT_EQ(symlink(radio->DevicePath().c_str(), (byId + "/" + entry).c_str()), 0);
+  dialog->Port().SetSerialByIdFolder(byId);
+
+  ListBox *ports = List(ControlId::PORT_LIST);
+  const QPoint overCom1 = ports->visualItemRect(ports->item(0)).center();
+  QHelpEvent hover(QEvent::ToolTip, overCom1, ports->viewport()->mapToGlobal(overCom1));
+  QApplication::sendEvent(ports->viewport(), &hover);
+  const QString expected = QString::fromStdString("COM1: " + radio->DevicePath() + " (" + entry + ")");
+  EXPECT_EQ(QToolTip::text(), expected);
+  QAccessibleInterface *list = QAccessible::queryAccessibleInterface(ports);
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(list->child(0), nullptr);
+  EXPECT_EQ(list->child(0)->text(QAccessible::Description), expected);
+
+  ClickButton(ControlId::READ_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(Messages(), std::vector<std::string>{READ_DONE});
+  EXPECT_TRUE(SameBytes(ImageBytes(), radioMemory));
 }
 
 TEST_F(PortChoice, NoOtherOpenOfTheDeviceSucceedsWhileTheReadHoldsIt) {

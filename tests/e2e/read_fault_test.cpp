@@ -52,6 +52,8 @@ const FaultCase FAULT_CASES[] = {
     {"garbage_even_seed", Fault("garbage", 42), READ_FAILED, Outcome::KEPT, 0},
     {"garbage_odd_seed", Fault("garbage", 7), READ_DONE, Outcome::GARBAGE, 7},
     {"long", Fault("long", 50), READ_DONE, Outcome::RADIO_MEMORY, 0},
+    // 100 bytes, 1.2 s of silence, the other 87 well within the window: the gap ended the read.
+    {"pause_past_the_reply_gap", Fault("pause", 100), READ_FAILED, Outcome::KEPT, 0},
     {"refuse", Fault("refuse"), READ_OPEN_FAILED, Outcome::KEPT, 0},
 };
 

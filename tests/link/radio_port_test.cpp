@@ -26,10 +26,13 @@ TEST_F(RadioPortTest, OpenSetsTheLineTo2400Baud8N1InRawMode) {
 
 TEST_F(RadioPortTest, EveryByteValueReachesTheRadioUnchanged) {
   ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  int handedOver = 0;
+  QObject::connect(&port, &RadioPort::writeHandedOver, [&] { ++handedOver; });
   const std::vector<std::uint8_t> all = AllByteValues();
   port.StartPortWrite(all.data(), static_cast<int>(all.size()));
   EXPECT_EQ(radio.Receive(all.size(), 5000), all);
   EXPECT_TRUE(RunEventsUntil([&] { return !port.WriteFellShort(); }, 2000));
+  EXPECT_EQ(handedOver, 1);
 }
 
 TEST_F(RadioPortTest, EveryByteValueFromTheRadioLandsUnchanged) {
@@ -75,6 +78,8 @@ TEST_F(RadioPortTest, ReplyBytesLandAtTheirOffsetsWhateverTheChunks) {
 
 TEST_F(RadioPortTest, ReplyLongerThanTheBufferStopsAtItsEnd) {
   ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  int ended = 0;
+  QObject::connect(&port, &RadioPort::replyEnded, [&] { ++ended; });
   port.StartReplyRead();
   const std::vector<std::uint8_t> flood = BytePattern(3000, 3);
   const std::vector<std::uint8_t> reply(flood.begin(), flood.begin() + REPLY_SIZE);
@@ -82,6 +87,8 @@ TEST_F(RadioPortTest, ReplyLongerThanTheBufferStopsAtItsEnd) {
   EXPECT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, reply); }, 5000));
   RunEventsFor(200);
   EXPECT_TRUE(StartsWith(port.receiveBuffer, reply));
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(port.ReplyLength(), REPLY_SIZE);
 
   // Bytes written past the buffer would have landed on the port object behind it; it still works.
   ASSERT_TRUE(port.portHandle.isOpen());
@@ -122,6 +129,30 @@ TEST_F(RadioPortTest, NothingReachesTheBufferAfterClose) {
   port.CloseRadioPort();
   RunEventsFor(300);
   std::vector<std::uint8_t> expected = head;
+  expected.resize(REPLY_SIZE, 0);
+  EXPECT_TRUE(StartsWith(port.receiveBuffer, expected));
+}
+
+TEST_F(RadioPortTest, ReplyEndsAtTheFirstSecondOfSilenceAndTakesNothingAfterIt) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  int ended = 0;
+  QObject::connect(&port, &RadioPort::replyEnded, [&] { ++ended; });
+  port.StartReplyRead();
+  const std::vector<std::uint8_t> reply = BytePattern(REPLY_SIZE, 9);
+  const auto part = [&](long from, long to) {
+    return std::vector<std::uint8_t>(reply.begin() + from, reply.begin() + to);
+  };
+
+  radio.Send(part(0, 100));
+  RunEventsFor(REPLY_GAP_MS / 2);  // a shorter silence leaves the read running
+  radio.Send(part(100, 150));
+  ASSERT_TRUE(RunEventsUntil([&] { return ended == 1; }, 3 * REPLY_GAP_MS));
+  EXPECT_EQ(port.ReplyLength(), 150u);
+
+  radio.Send(part(150, static_cast<long>(REPLY_SIZE)));
+  RunEventsFor(300);
+  EXPECT_EQ(ended, 1);
+  std::vector<std::uint8_t> expected = part(0, 150);
   expected.resize(REPLY_SIZE, 0);
   EXPECT_TRUE(StartsWith(port.receiveBuffer, expected));
 }

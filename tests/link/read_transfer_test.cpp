@@ -18,28 +18,36 @@ TEST_F(TransfersTest, ReadSendsTheRequestAndTheReplyReplacesTheImage) {
   EXPECT_EQ(ImageBytes(state.image), reply);
   EXPECT_EQ(port.receiveBuffer[REPLY_MARKER_OFFSET], 0);
   EXPECT_FALSE(portOpenDuringMessage);
+  EXPECT_EQ(diagnostics.str(), "");
 }
 
 TEST_F(TransfersTest, ReadWithoutAMarkedReplyFailsAndKeepsTheImage) {
   struct FailedReply {
     const char *what;
     std::vector<std::uint8_t> bytes;
+    std::string line;  // on standard error, after the port and its device
   };
   const std::vector<std::uint8_t> beforeMarker = Reply(11, 0x33);
   const FailedReply cases[] = {
-      {"no reply", {}},
-      {"marker zero", Reply(12, 0x00)},
+      {"no reply", {},
+       "no reply: the radio did not answer; check that the cable is fully in, the radio is switched on, "
+       "and COM1 is the cable's port"},
+      {"marker zero", Reply(12, 0x00),
+       "bad reply: 187 of 187 bytes arrived and byte 179, the reply marker, is zero"},
       {"reply stops before the marker",
-       std::vector<std::uint8_t>(beforeMarker.begin(), beforeMarker.begin() + REPLY_MARKER_OFFSET)},
+       std::vector<std::uint8_t>(beforeMarker.begin(), beforeMarker.begin() + REPLY_MARKER_OFFSET),
+       "bad reply: 179 of 187 bytes arrived and byte 179, the reply marker, is not among them"},
   };
   for (const FailedReply &failed : cases) {
     SCOPED_TRACE(failed.what);
     state.currentChannel = 3;
     LoadWorkingChannel(state);
     const std::vector<std::uint8_t> before = ImageBytes(state.image);
+    diagnostics.str("");
     ReadWithReply(failed.bytes);
     ExpectTimerEnds(READ_TIMER, MSG_READ_FAILED);
     EXPECT_EQ(ImageBytes(state.image), before);
+    EXPECT_EQ(diagnostics.str(), LinePrefix() + failed.line + "\n");
   }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -80,10 +81,14 @@ class TransfersTest : public ::testing::Test {
     EXPECT_EQ(window.shown, ChannelOneOf(state.image));
   }
 
+  // How the standard-error lines of a transfer on COM1 begin.
+  std::string LinePrefix() const { return "link_tests: COM1 (" + radio.SlavePath() + "): "; }
+
   ApplicationGuard application;
   PseudoTerminal radio;
   EditorState state;
   RadioPort port;
   RecordingTransferWindow window{state};
-  RadioTransfers transfers{state, port, window};
+  std::ostringstream diagnostics;
+  RadioTransfers transfers{state, port, window, diagnostics};
 };

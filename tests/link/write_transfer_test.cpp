@@ -4,6 +4,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -28,6 +29,14 @@ TEST_F(TransfersTest, PortThatDoesNotOpenEndsTheTransferWithItsMessage) {
   EXPECT_TRUE(window.runningTimers.empty());
   EXPECT_EQ(state.currentChannel, 6);
   EXPECT_EQ(state.working.txFrequency, 4012500);
+
+  // One line for each failed open, which ends with the serial devices present.
+  const std::string line = "link_tests: COM1: cannot open /nonexistent/ttyZ0: No such file or directory; "
+                           "serial devices present: ";
+  const std::string lines = diagnostics.str();
+  EXPECT_EQ(lines.rfind(line, 0), 0u) << lines;
+  EXPECT_NE(lines.find("\n" + line), std::string::npos) << lines;
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2);
 }
 
 TEST_F(TransfersTest, WriteWithAnInvalidChannelSendsNothingAndOpensNoPort) {
@@ -66,6 +75,7 @@ TEST_F(TransfersTest, WriteSendsTheImageOfTheClickAndAZeroThenClosesAfterItsMess
   window.onMessage = [&] { portOpenDuringMessage = port.portHandle.isOpen(); };
   ExpectTimerEnds(WRITE_TIMER, MSG_WRITE_DONE);
   EXPECT_TRUE(portOpenDuringMessage);
+  EXPECT_EQ(diagnostics.str(), "");
 }
 
 TEST_F(TransfersTest, WriteToAHungUpDeviceReportsWriteFailed) {
@@ -83,4 +93,7 @@ TEST_F(TransfersTest, WriteHeldBackFromTheDriverReportsWriteFailed) {
   RunEventsFor(300);
   ExpectTimerEnds(WRITE_TIMER, MSG_WRITE_FAILED);
   close(otherEnd);
+  EXPECT_EQ(diagnostics.str(), LinePrefix() + "write fell short: only " + std::to_string(port.BytesHandedOver()) +
+                                   " of the 188 bytes went to the device\n");
+  EXPECT_LT(port.BytesHandedOver(), WRITE_FRAME_SIZE);
 }

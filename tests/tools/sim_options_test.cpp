@@ -49,7 +49,7 @@ TEST(SimOptions, FaultNamesAndDefaultArguments) {
   const Case cases[] = {
       {"silent", Fault::SILENT, 0},       {"delay", Fault::DELAY, 3000},     {"short", Fault::SHORT, 100},
       {"zero-marker", Fault::ZERO_MARKER, 0}, {"garbage", Fault::GARBAGE, 1}, {"long", Fault::LONG, 16},
-      {"hangup", Fault::HANGUP, 50},      {"refuse", Fault::REFUSE, 0},
+      {"hangup", Fault::HANGUP, 50},      {"refuse", Fault::REFUSE, 0},      {"pause", Fault::PAUSE, 100},
   };
   for (const Case &c : cases) {
     const ParsedOptions parsed = Parse({"--fault", c.name});
@@ -93,7 +93,7 @@ TEST(SimOptions, HelpIsRecognisedAndItsTextNamesEveryFlagAndFault) {
   const std::string text = SimUsageText("zentor-radio-sim");
   for (const char *word : {"--link", "--memory", "--save", "--frames", "--no-pacing", "--once", "--verbose", "--fault",
                            "--fault-arg", "--help", "silent", "delay", "short", "zero-marker", "garbage", "long",
-                           "hangup", "refuse"}) {
+                           "hangup", "refuse", "pause"}) {
     EXPECT_NE(text.find(word), std::string::npos) << word;
   }
 }

@@ -161,8 +161,11 @@ void RadioSimulator::AnswerReadRequest(SimClock::time_point now) {
   }
   Log("read request: answering " + std::to_string(plan.bytes.size()) + " bytes" +
       (plan.delay.count() > 0 ? " after " + std::to_string(plan.delay.count()) + " ms" : std::string()) +
-      (plan.hangUpAfter ? ", then hanging up" : ""));
-  transmitter_.Start(std::move(plan.bytes), now + plan.delay);
+      (plan.hangUpAfter ? ", then hanging up" : "") +
+      (plan.pause.count() > 0 ? ", silent for " + std::to_string(plan.pause.count()) + " ms after " +
+                                    std::to_string(plan.pauseAfter) + " bytes"
+                              : std::string()));
+  transmitter_.Start(std::move(plan.bytes), now + plan.delay, plan.pauseAfter, plan.pause);
   replyActive_ = true;
   hangUpAfterReply_ = plan.hangUpAfter;
   waitingForWritable_ = false;

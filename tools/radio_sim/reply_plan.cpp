@@ -59,6 +59,10 @@ ReplyPlan PlanReply(const RadioMemory &memory, Fault fault, std::uint32_t faultA
       if (faultArg < plan.bytes.size()) plan.bytes.resize(faultArg);
       plan.hangUpAfter = true;
       break;
+    case Fault::PAUSE:
+      plan.pauseAfter = faultArg;
+      plan.pause = PAUSE_FAULT_GAP;
+      break;
   }
   return plan;
 }

@@ -2,6 +2,7 @@
 // What the radio sends back for one read request, with the chosen fault applied.
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,7 +14,13 @@ struct ReplyPlan {
   std::chrono::milliseconds delay{0};       // from the request to the first byte
   std::vector<std::uint8_t> bytes;          // in the order they go on the line
   bool hangUpAfter = false;                 // the device disappears once `bytes` are sent
+  std::size_t pauseAfter = 0;               // with a nonzero `pause`: the line falls silent
+  std::chrono::milliseconds pause{0};       // after this many bytes, for this long
 };
+
+// The `pause` fault's silence: past the programmer's 1000 ms reply gap with room to spare for
+// a busy machine, yet short enough that the rest still comes within its 2000 ms read window.
+constexpr std::chrono::milliseconds PAUSE_FAULT_GAP{1200};
 
 ReplyPlan PlanReply(const RadioMemory &memory, Fault fault, std::uint32_t faultArg);
 

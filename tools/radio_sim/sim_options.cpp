@@ -17,7 +17,7 @@ struct FaultInfo {
 
 // The defaults make each fault show itself against a programmer that waits 2000 ms for 187
 // bytes: 3000 ms is too late, 100 bytes stop short of the marker at byte 179.
-constexpr std::array<FaultInfo, 9> FAULTS = {{
+constexpr std::array<FaultInfo, 10> FAULTS = {{
     {Fault::NONE, "none", false, 0, 0},
     {Fault::SILENT, "silent", false, 0, 0},
     {Fault::DELAY, "delay", true, 3000, 600000},
@@ -26,6 +26,7 @@ constexpr std::array<FaultInfo, 9> FAULTS = {{
     {Fault::GARBAGE, "garbage", true, 1, 0xFFFFFFFF},
     {Fault::LONG, "long", true, 16, 65536},
     {Fault::HANGUP, "hangup", true, 50, 187},
+    {Fault::PAUSE, "pause", true, 100, 187},
     {Fault::REFUSE, "refuse", false, 0, 0},
 }};
 
@@ -154,6 +155,8 @@ std::string SimUsageText(const std::string &programName) {
          "      long            answer the 187 bytes and then N extra bytes (default N = 16)\n"
          "      hangup          send N bytes of the reply, then close the device and exit\n"
          "                      (default N = 50)\n"
+         "      pause           send N bytes, fall silent for 1200 ms, send the rest\n"
+         "                      (default N = 100)\n"
          "      refuse          publish a path that cannot be opened; no device at all\n"
          "  --fault-arg N     the N of the fault\n"
          "  --help            show this text\n"

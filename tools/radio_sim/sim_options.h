@@ -14,6 +14,7 @@ enum class Fault {
   GARBAGE,      // answers 187 pseudo-random bytes seeded with faultArg
   LONG,         // answers the 187 bytes followed by faultArg extra bytes
   HANGUP,       // sends faultArg bytes of the reply, then the device disappears
+  PAUSE,        // sends faultArg bytes of the reply, falls silent for PAUSE_FAULT_GAP, sends the rest
   REFUSE,       // publishes a path that cannot be opened
 };
 

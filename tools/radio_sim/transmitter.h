@@ -18,8 +18,10 @@ class Transmitter {
  public:
   explicit Transmitter(bool pacing) : pacing_(pacing) {}
 
-  // Replaces whatever was still to be sent; the first byte goes out at `firstByteAt`.
-  void Start(std::vector<std::uint8_t> bytes, SimClock::time_point firstByteAt);
+  // Replaces whatever was still to be sent; the first byte goes out at `firstByteAt`. With a
+  // nonzero `pause`, the line stays silent that long once `pauseAfter` bytes are out.
+  void Start(std::vector<std::uint8_t> bytes, SimClock::time_point firstByteAt, std::size_t pauseAfter = 0,
+             SimClock::duration pause = SimClock::duration::zero());
   void Cancel();
 
   bool Pending() const { return sent_ < bytes_.size(); }
@@ -38,4 +40,6 @@ class Transmitter {
   std::vector<std::uint8_t> bytes_;
   std::size_t sent_ = 0;
   SimClock::time_point nextDue_{};
+  std::size_t pauseAfter_ = 0;
+  SimClock::duration pause_{};
 };

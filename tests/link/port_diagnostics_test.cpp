@@ -1,0 +1,72 @@
+// The standard-error lines for a port that does not open, from the system's own answer.
+
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QSerialPort>
+#include <string>
+
+#include "event_loop.h"
+#include "port_diagnostics.h"
+#include "pseudo_terminal.h"
+
+namespace {
+
+// The line a program without root's privileges gets for `path`: root opens any device, so the
+// diagnosis runs in a child that has dropped to "nobody".
+std::string LineOfAnUnprivilegedProgram(const std::string &path) {
+  int channel[2];
+  if (pipe(channel) != 0) {
+    return "no pipe";
+  }
+  const pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+      _exit(1);
+    }
+    const std::string line = OpenFailureLine("COM1", path, DiagnoseOpenFailure(path, "not this"));
+    _exit(write(channel[1], line.data(), line.size()) == static_cast<ssize_t>(line.size()) ? 0 : 1);
+  }
+  close(channel[1]);
+  std::string line;
+  char chunk[256];
+  ssize_t got = 0;
+  while ((got = read(channel[0], chunk, sizeof chunk)) > 0) {
+    line.append(chunk, static_cast<std::size_t>(got));
+  }
+  close(channel[0]);
+  waitpid(child, nullptr, 0);
+  return line;
+}
+
+}  // namespace
+
+TEST(PortDiagnostics, PermissionDeniedNamesTheDevicesGroupAndHowToJoinIt) {
+  PseudoTerminal cable;
+  const std::string path = cable.SlavePath();
+  ASSERT_EQ(chmod(path.c_str(), 0660), 0);
+  struct stat info {};
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  const std::string group = getgrgid(info.st_gid)->gr_name;
+  EXPECT_EQ(LineOfAnUnprivilegedProgram(path),
+            "COM1: cannot open " + path + ": Permission denied; the device belongs to the group " + group +
+                ": join it with 'sudo usermod -aG " + group + " $USER', then log out and in again");
+}
+
+TEST(PortDiagnostics, LockedDeviceNamesTheProgramThatHoldsIt) {
+  EnsureApplication();
+  PseudoTerminal cable;
+  QSerialPort holder;
+  holder.setPortName(QString::fromStdString(cable.SlavePath()));
+  ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+  const OpenFailure failure = DiagnoseOpenFailure(cable.SlavePath(), "Qt's words");
+  EXPECT_EQ(failure.fault, OpenFault::BUSY);
+  EXPECT_EQ(OpenFailureLine("COM2", cable.SlavePath(), failure),
+            "COM2: cannot open " + cable.SlavePath() + ": locked by another program; held by link_tests (PID " +
+                std::to_string(getpid()) + ") (ModemManager and brltty are the usual suspects)");
+}
