@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "channel_image.h"
+
 namespace {
 
 struct FaultInfo {
@@ -17,7 +19,7 @@ struct FaultInfo {
 
 // The defaults make each fault show itself against a programmer that waits 2000 ms for 187
 // bytes: 3000 ms is too late, 100 bytes stop short of the marker at byte 179.
-constexpr std::array<FaultInfo, 9> FAULTS = {{
+constexpr std::array<FaultInfo, 10> FAULTS = {{
     {Fault::NONE, "none", false, 0, 0},
     {Fault::SILENT, "silent", false, 0, 0},
     {Fault::DELAY, "delay", true, 3000, 600000},
@@ -27,6 +29,7 @@ constexpr std::array<FaultInfo, 9> FAULTS = {{
     {Fault::LONG, "long", true, 16, 65536},
     {Fault::HANGUP, "hangup", true, 50, 187},
     {Fault::REFUSE, "refuse", false, 0, 0},
+    {Fault::MISSTORE, "misstore", true, 4, IMAGE_SIZE - 1},
 }};
 
 const FaultInfo *FindFault(const std::string &name) {
@@ -155,6 +158,9 @@ std::string SimUsageText(const std::string &programName) {
          "      hangup          send N bytes of the reply, then close the device and exit\n"
          "                      (default N = 50)\n"
          "      refuse          publish a path that cannot be opened; no device at all\n"
+         "      misstore        store byte N of every write frame with its lowest bit flipped,\n"
+         "                      as a radio with a bad memory cell would (default N = 4,\n"
+         "                      channel 1's time limit)\n"
          "  --fault-arg N     the N of the fault\n"
          "  --help            show this text\n"
          "\n"

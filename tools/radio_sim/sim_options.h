@@ -15,6 +15,7 @@ enum class Fault {
   LONG,         // answers the 187 bytes followed by faultArg extra bytes
   HANGUP,       // sends faultArg bytes of the reply, then the device disappears
   REFUSE,       // publishes a path that cannot be opened
+  MISSTORE,     // stores image byte faultArg of every write frame with its lowest bit flipped
 };
 
 struct SimOptions {
