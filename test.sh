@@ -33,7 +33,7 @@ tools/check-package.sh build
 fuzz_seconds="${FUZZ_SECONDS:-60}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZENTOR_FUZZ=ON -DZENTOR_BUILD_TESTS=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_dialog_number fuzz_channel_image
+cmake --build build-fuzz -j "$jobs" --target fuzz_dialog_number fuzz_channel_image fuzz_chirp_csv_import
 mkdir -p build-fuzz/artifacts
 fuzz_scratch="$(mktemp -d)"
 trap 'rm -rf "$fuzz_scratch"' EXIT
@@ -58,3 +58,4 @@ run_fuzz_target() {  # name, -max_len, ASAN_OPTIONS
 
 run_fuzz_target fuzz_dialog_number 64 "detect_leaks=1"
 run_fuzz_target fuzz_channel_image 187 "detect_leaks=0"
+run_fuzz_target fuzz_chirp_csv_import 4096 "detect_leaks=1"

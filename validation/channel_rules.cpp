@@ -2,23 +2,16 @@
 
 #include <cstdint>
 
+#include "band_window.h"
 #include "validation_messages.h"
 
 namespace {
 
-constexpr std::int64_t MAX_DISTANCE = 100000;  // 10 MHz, also the band step
-constexpr std::int64_t LOWEST_BAND = 3500000;  // 350 MHz
-constexpr std::int64_t HIGHEST_BAND = 4500000;  // 450 MHz
-constexpr std::int64_t BAND_WINDOW = 200000;   // 20 MHz above the band base
+constexpr std::int64_t MAX_DISTANCE = 100000;  // 10 MHz
 constexpr std::int64_t NARROW_GRID = 125;      // 12.5 kHz
 constexpr std::int64_t WIDE_GRID = 250;        // 25 kHz
 constexpr std::int64_t LOWEST_TOT = 1;         // 0.1 minutes
 constexpr std::int64_t HIGHEST_TOT = 100;      // 10 minutes
-
-// A frequency of 0 is "not set" and exempt from the band window.
-bool OutsideBandWindow(std::int64_t frequency, std::int64_t band) {
-  return frequency != 0 && (frequency < band || frequency > band + BAND_WINDOW);
-}
 
 // The working channel comes from a record, so its fields are small; 64-bit arithmetic keeps the
 // rules safe for any value a caller may hand in all the same.
@@ -31,7 +24,7 @@ const char *BrokenRule(const WorkingChannel &channel, std::size_t channelIndex) 
   const std::int64_t grid = narrow ? NARROW_GRID : WIDE_GRID;
 
   if (rx - tx > MAX_DISTANCE || tx - rx > MAX_DISTANCE) return MSG_DISTANCE;
-  if (band < LOWEST_BAND || band > HIGHEST_BAND || band % MAX_DISTANCE != 0) return MSG_BAND;
+  if (!IsBandBase(band)) return MSG_BAND;
   if (OutsideBandWindow(rx, band)) return MSG_RX_OUT_OF_BAND[channelIndex];
   if (OutsideBandWindow(tx, band)) return MSG_TX_OUT_OF_BAND[channelIndex];
   if (rx % grid != 0) return narrow ? MSG_RX_GRID_NARROW : MSG_RX_GRID_WIDE;
