@@ -8,8 +8,8 @@
 
 #include <fstream>
 
+#include "cli_images.h"
 #include "cli_process.h"
-#include "image_file.h"
 #include "sample_memory.h"
 #include "sim_process.h"
 
@@ -17,33 +17,10 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-// Band 430 MHz. Channel 1: 438.0125 MHz narrow, transmit DCS byte 0x85 ("172I"), 0.3 minutes,
-// squelch level 9. Channel 2: 431 MHz, receive tone 11 ("100"). The rest as after a reset.
-ChannelImage ValidImage() {
-  ChannelImage image;
-  ResetImage(image);
-  WriteField24(image.Settings() + SettingsOffset::BAND_BASE, 4300000);
-  image.Settings()[SettingsOffset::REPLY_MARKER] = 1;
-  std::uint8_t *one = image.Record(0);
-  WriteField24(one + RecordOffset::RX_FREQUENCY, 4380125);
-  WriteField24(one + RecordOffset::TX_FREQUENCY, 4380125);
-  one[RecordOffset::TX_CODE] = 0x85;
-  one[RecordOffset::FLAGS] = FLAG_NARROW | FLAG_TX_CODED;
-  one[RecordOffset::TOT] = 3;
-  one[RecordOffset::SQUELCH] = 102;
-  std::uint8_t *two = image.Record(1);
-  WriteField24(two + RecordOffset::RX_FREQUENCY, 4310000);
-  WriteField24(two + RecordOffset::TX_FREQUENCY, 4310000);
-  two[RecordOffset::RX_CODE] = 11;
-  two[RecordOffset::FLAGS] = FLAG_RX_CODED | FLAG_RX_CTCSS;
-  return image;
-}
-
 class CliFiles : public ::testing::Test {
  protected:
   std::string Put(const std::string &name, const ChannelImage &image) {
-    std::string error;
-    EXPECT_TRUE(WriteImageFile(dir.File(name), image, error)) << error;
+    EXPECT_TRUE(PutImage(dir.File(name), image)) << name;
     return dir.File(name);
   }
   TempDir dir;
