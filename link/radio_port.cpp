@@ -17,6 +17,9 @@ RadioPort::RadioPort(QObject *parent) : QObject(parent) {
   connect(&portHandle, &QSerialPort::readyRead, this, &RadioPort::OnReadyRead);
   connect(&portHandle, &QSerialPort::bytesWritten, this, &RadioPort::OnBytesWritten);
   connect(&portHandle, &QSerialPort::errorOccurred, this, &RadioPort::OnPortError);
+  replyGap.setSingleShot(true);
+  replyGap.setInterval(REPLY_GAP_MS);
+  connect(&replyGap, &QTimer::timeout, this, &RadioPort::EndReply);
 }
 
 RadioPort::~RadioPort() { CloseRadioPort(); }
@@ -81,11 +84,13 @@ void RadioPort::StartReplyRead() {
   }
   replyLength = 0;
   replyReadActive = true;
+  replyEndSignalled = false;
   OnReadyRead();  // bytes that came before the read started belong to the reply
 }
 
 void RadioPort::CloseRadioPort() {
   replyReadActive = false;
+  replyGap.stop();
   if (portHandle.isOpen()) {
     portHandle.close();  // drops Qt's buffers with the descriptor: no readyRead can follow
   }
@@ -102,7 +107,9 @@ void RadioPort::OnReadyRead() {
     const qint64 got = portHandle.read(destination, static_cast<qint64>(REPLY_SIZE - replyLength));
     if (got > 0) {
       replyLength += static_cast<std::size_t>(got);
+      replyGap.start();
     }
+    if (replyLength == REPLY_SIZE) EndReply();
   }
   // A radio that sends more than its image cannot reach past receiveBuffer: the surplus goes.
   std::array<char, 64> surplus{};
@@ -113,7 +120,17 @@ void RadioPort::OnReadyRead() {
   }
 }
 
-void RadioPort::OnBytesWritten(qint64 count) { bytesHanded += count; }
+void RadioPort::OnBytesWritten(qint64 count) {
+  bytesHanded += count;
+  if (bytesHanded >= bytesQueued) emit writeHandedOver();
+}
+
+void RadioPort::EndReply() {
+  replyGap.stop();
+  if (replyEndSignalled) return;
+  replyEndSignalled = true;
+  emit replyEnded();
+}
 
 void RadioPort::OnPortError(QSerialPort::SerialPortError error) {
   switch (error) {

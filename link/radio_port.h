@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 
 #include <array>
 #include <cstddef>
@@ -14,6 +15,8 @@
 
 constexpr qint32 RADIO_BAUD_RATE = 2400;
 constexpr std::size_t REPLY_SIZE = IMAGE_SIZE;  // the radio answers with its whole image
+// The original port's read interval time-out: a reply whose next byte is this late has ended.
+constexpr int REPLY_GAP_MS = 1000;
 
 class RadioPort : public QObject {
   Q_OBJECT
@@ -41,17 +44,32 @@ class RadioPort : public QObject {
   // queued byte to the driver. The radio never acknowledges a frame; this is all we can know.
   bool WriteFellShort() const;
 
+  // Reply bytes placed in receiveBuffer since the last StartReplyRead.
+  std::size_t ReplyLength() const { return replyLength; }
+
   std::array<std::uint8_t, REPLY_SIZE> receiveBuffer{};
   QSerialPort portHandle;  // open from a successful OpenRadioPort until CloseRadioPort
 
+ signals:
+  // Once per StartReplyRead: when the last reply byte has landed, or when REPLY_GAP_MS passed
+  // after a byte without another. The window ends its transfers on its timers and ignores
+  // both; the command line ends on them.
+  void replyEnded();
+  // Every byte queued by StartPortWrite has been handed to the driver.
+  void writeHandedOver();
+
  private:
+  void EndReply();
+
   void OnReadyRead();
   void OnBytesWritten(qint64 count);
   void OnPortError(QSerialPort::SerialPortError error);
 
   bool replyReadActive = false;
+  bool replyEndSignalled = false;
   std::size_t replyLength = 0;  // reply bytes placed in receiveBuffer so far
   qint64 bytesQueued = 0;
   qint64 bytesHanded = 0;
   bool writeErrorSeen = false;
+  QTimer replyGap;
 };
