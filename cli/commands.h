@@ -24,8 +24,10 @@ int RunDiffCommand(const QStringList &arguments, const CommandSyntax &syntax);
 int RunExportCommand(const QStringList &arguments, const CommandSyntax &syntax);
 int RunImportCommand(const QStringList &arguments, const CommandSyntax &syntax);
 
-constexpr std::array<Command, 6> COMMANDS = {{
+constexpr std::array<Command, 8> COMMANDS = {{
     {{"ports", "", "Lists COM1, COM2 and every serial device present.", 0, 0}, RunPortsCommand},
+    {{"read", "", "Reads the radio's memory into an image file.", 0, 0}, RunReadCommand},
+    {{"write", "FILE", "Writes an image file into the radio.", 1, 1}, RunWriteCommand},
     {{"show", "FILE", "Shows the band base and the 16 channels of an image file.", 1, 1},
      RunShowCommand},
     {{"check", "FILE", "Checks all 16 channels of an image file against the channel rules.", 1, 1},
