@@ -1,5 +1,5 @@
 # The Debian package: `cpack -G DEB` in the build directory makes zentor_<version>_<arch>.deb from
-# the install rules of app/ and tools/. Included last from the top-level CMakeLists.txt, after
+# the install rules of app/, cli/ and tools/. Included last from the top-level CMakeLists.txt, after
 # every install rule is known.
 
 set(ZENTOR_PACKAGE_MAINTAINER "ZENTOR programmer maintainers <zentor@example.org>"
@@ -18,6 +18,10 @@ Reads the radio's channel memory through its serial programming cable,
 edits the 16 channels (transmit and receive frequencies, CTCSS and DCS
 codes, transmit time limit, squelch level, channel spacing and band) in
 one window with Chinese text, and writes the memory back.
+
+zentor-cli does the same from the command line, for scripts and for
+programming radios in series: read, write with a backup and a read-back
+check, show, check, compare, and CHIRP's CSV export and import.
 
 The package also holds zentor-radio-sim, a simulated radio on a
 pseudo-terminal, for trying the programmer without a radio.]])

@@ -18,7 +18,7 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
 icon_sizes=(16 32 48 64 128 256)
-programs=(usr/bin/zentor usr/bin/zentor-radio-sim)
+programs=(usr/bin/zentor usr/bin/zentor-radio-sim usr/bin/zentor-cli)
 desktop_entry=usr/share/applications/zentor.desktop
 font_licence=usr/share/doc/zentor/LICENSE-OFL.txt
 # Everything a user's system receives, and nothing more: no tests, no test framework, no
@@ -65,6 +65,9 @@ check_tree() {
       fail "$label: $program still searches a build directory for its libraries"
     fi
   done
+  # The command line runs without a display, so the installed one can show that it starts.
+  [ "$("$tree/usr/bin/zentor-cli" --version)" = "zentor-cli $version" ] ||
+    fail "$label: usr/bin/zentor-cli --version does not say zentor-cli $version"
   for size in "${icon_sizes[@]}"; do
     icon="usr/share/icons/hicolor/${size}x${size}/apps/zentor.png"
     description="$(file -b "$tree/$icon")"

@@ -156,3 +156,22 @@ TEST_F(RadioPortTest, ReplyEndsAtTheFirstSecondOfSilenceAndTakesNothingAfterIt) 
   expected.resize(REPLY_SIZE, 0);
   EXPECT_TRUE(StartsWith(port.receiveBuffer, expected));
 }
+
+TEST_F(RadioPortTest, ReplyEndsOnceAtItsLastByteAndAWriteReportsItsHandOver) {
+  ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
+  int ended = 0;
+  int handedOver = 0;
+  QObject::connect(&port, &RadioPort::replyEnded, [&] { ++ended; });
+  QObject::connect(&port, &RadioPort::writeHandedOver, [&] { ++handedOver; });
+  const std::vector<std::uint8_t> reply = BytePattern(REPLY_SIZE, 3);
+
+  port.StartReplyRead();
+  radio.Send(reply);
+  EXPECT_TRUE(RunEventsUntil([&] { return ended == 1; }, 5000));
+  EXPECT_EQ(port.ReplyLength(), REPLY_SIZE);
+  RunEventsFor(1500);  // no gap is signalled after the last byte
+  EXPECT_EQ(ended, 1);
+
+  port.StartPortWrite(reply.data(), static_cast<int>(reply.size()));
+  EXPECT_TRUE(RunEventsUntil([&] { return handedOver == 1; }, 5000));
+}

@@ -130,3 +130,19 @@ TEST(RadioSimFault, RefusePublishesAPathThatCannotBeOpened) {
   EXPECT_NE(::lstat(link.c_str(), &info), 0);
   EXPECT_NE(::lstat(sim.DevicePath().c_str(), &info), 0) << "the refused path is cleaned up";
 }
+
+TEST(RadioSimFault, MisstoreKeepsOneByteWrongAndAnswersWithIt) {
+  TempDir dir;
+  const std::string save = dir.File("memory.bin");
+  SimProcess sim({"--no-pacing", "--fault", "misstore", "--fault-arg", "186", "--save", save});
+  RawPort port(sim.DevicePath());
+  ASSERT_TRUE(port.IsOpen()) << sim.Log();
+  const Bytes image = Sample();
+  ASSERT_TRUE(port.Send(WriteFrame(image)));
+  ASSERT_TRUE(sim.WaitForLog("write frame: stored", REPLY_LIMIT)) << sim.Log();
+  Bytes expected = image;
+  expected[186] ^= 0x01;
+  EXPECT_EQ(ReadWholeFile(save), expected);
+  ASSERT_TRUE(port.Send(ReadRequest()));
+  EXPECT_EQ(port.Receive(188, milliseconds(3000)), expected);
+}

@@ -173,6 +173,7 @@ void RadioSimulator::AnswerReadRequest(SimClock::time_point now) {
 
 void RadioSimulator::StoreWriteFrame(const ReceivedFrame &frame) {
   memory_ = frame.image;
+  if (options_.fault == Fault::MISSTORE) memory_[options_.faultArg] ^= 0x01;
   // Saved before the event is logged, so whoever waits for the log line finds the file in place.
   if (!options_.savePath.empty()) {
     if (std::string error = SaveMemoryFile(options_.savePath, memory_); !error.empty()) Complain(error);

@@ -33,6 +33,8 @@ ReplyPlan PlanReply(const RadioMemory &memory, Fault fault, std::uint32_t faultA
   switch (fault) {
     case Fault::NONE:
       break;
+    case Fault::MISSTORE:  // answers with what it stored, the wrong byte included
+      break;
     case Fault::SILENT:
     case Fault::REFUSE:
       plan.answers = false;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "channel_image.h"
+
 namespace {
 
 struct FaultInfo {
@@ -28,6 +30,7 @@ constexpr std::array<FaultInfo, 10> FAULTS = {{
     {Fault::HANGUP, "hangup", true, 50, 187},
     {Fault::PAUSE, "pause", true, 100, 187},
     {Fault::REFUSE, "refuse", false, 0, 0},
+    {Fault::MISSTORE, "misstore", true, 4, IMAGE_SIZE - 1},
 }};
 
 const FaultInfo *FindFault(const std::string &name) {
@@ -158,6 +161,9 @@ std::string SimUsageText(const std::string &programName) {
          "      pause           send N bytes, fall silent for 1200 ms, send the rest\n"
          "                      (default N = 100)\n"
          "      refuse          publish a path that cannot be opened; no device at all\n"
+         "      misstore        store byte N of every write frame with its lowest bit flipped,\n"
+         "                      as a radio with a bad memory cell would (default N = 4,\n"
+         "                      channel 1's time limit)\n"
          "  --fault-arg N     the N of the fault\n"
          "  --help            show this text\n"
          "\n"

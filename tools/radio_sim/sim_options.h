@@ -16,6 +16,7 @@ enum class Fault {
   HANGUP,       // sends faultArg bytes of the reply, then the device disappears
   PAUSE,        // sends faultArg bytes of the reply, falls silent for PAUSE_FAULT_GAP, sends the rest
   REFUSE,       // publishes a path that cannot be opened
+  MISSTORE,     // stores image byte faultArg of every write frame with its lowest bit flipped
 };
 
 struct SimOptions {

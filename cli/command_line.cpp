@@ -1,0 +1,68 @@
+#include "command_line.h"
+
+#include <QFile>
+
+#include <iostream>
+
+#include "image_file.h"
+
+namespace {
+
+// Qt's help begins with "Usage: <path of the executable> [options]"; ours names the command.
+QString HelpText(const QCommandLineParser &parser, const CommandSyntax &syntax) {
+  QString text = parser.helpText();
+  const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+  text.replace(0, firstLineEnd, QStringLiteral("Usage: %1 %2 [options] %3")
+                                    .arg(QLatin1String(PROGRAM_NAME), QLatin1String(syntax.name),
+                                         QLatin1String(syntax.arguments)));
+  return text;
+}
+
+int UsageError(const CommandSyntax &syntax, const QString &problem) {
+  Complain(QStringLiteral("%1: %2\nTry '%3 %1 --help'.")
+               .arg(QLatin1String(syntax.name), problem, QLatin1String(PROGRAM_NAME)));
+  return EXIT_USAGE;
+}
+
+}  // namespace
+
+int ParseCommand(QCommandLineParser &parser, const QStringList &arguments, const CommandSyntax &syntax) {
+  parser.setApplicationDescription(QString::fromUtf8(syntax.summary));
+  // Qt's own help option would also offer --help-all with Qt's options, which mean nothing here.
+  const QCommandLineOption help({"h", "help"}, "Show this help.");
+  parser.addOption(help);
+  if (!parser.parse(arguments)) return UsageError(syntax, parser.errorText());
+  if (parser.isSet(help)) {
+    std::cout << HelpText(parser, syntax).toStdString() << std::flush;
+    return EXIT_DONE;
+  }
+  const qsizetype count = parser.positionalArguments().size();
+  if (count < syntax.leastPositional) {
+    return UsageError(syntax, QStringLiteral("missing %1").arg(QLatin1String(syntax.arguments)));
+  }
+  if (count > syntax.mostPositional) {
+    return UsageError(syntax, QStringLiteral("unexpected argument '%1'")
+                                  .arg(parser.positionalArguments().at(syntax.mostPositional)));
+  }
+  return -1;
+}
+
+void Complain(const std::string &text) { std::cerr << PROGRAM_NAME << ": " << text << std::endl; }
+
+void Complain(const QString &text) { Complain(text.toStdString()); }
+
+std::string LocalPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
+
+bool LoadImageFile(const QString &path, ChannelImage &image) {
+  std::string error;
+  if (ReadImageFile(LocalPath(path), image, error)) return true;
+  Complain(error);
+  return false;
+}
+
+bool SaveImageFile(const QString &path, const ChannelImage &image) {
+  std::string error;
+  if (WriteImageFile(LocalPath(path), image, error)) return true;
+  Complain(error);
+  return false;
+}

@@ -1,0 +1,58 @@
+// zentor-cli: the channel programmer's work from the command line, for scripts, backups and
+// programming radios in series. The editor window is left as it is.
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <iostream>
+#include <string>
+
+#include "command_line.h"
+#include "commands.h"
+
+namespace {
+
+void PrintProgramHelp(std::ostream &out) {
+  out << "Usage: " << PROGRAM_NAME << " COMMAND [options] [arguments]\n"
+      << "Reads, writes, shows, checks and compares the memory of a ZENTOR radio. An image file\n"
+      << "holds the radio's 187 bytes and nothing else.\n\nCommands:\n";
+  for (const Command &command : COMMANDS) {
+    const std::string name = command.syntax.name;
+    out << "  " << name << std::string(9 - name.size(), ' ') << command.syntax.summary << '\n';
+  }
+  out << "\n'" << PROGRAM_NAME << " COMMAND --help' tells more about a command.\n"
+      << "Exit status: 0 done, 1 the radio, a file or a channel rule failed, 2 a wrong command line.\n"
+      << std::flush;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[]) {
+  QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName(PROGRAM_NAME);
+  QCoreApplication::setApplicationVersion(ZENTOR_VERSION);
+
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() < 2) {
+    PrintProgramHelp(std::cerr);
+    return EXIT_USAGE;
+  }
+  const QString first = arguments.at(1);
+  if (first == "--help" || first == "-h" || first == "help") {
+    PrintProgramHelp(std::cout);
+    return EXIT_DONE;
+  }
+  if (first == "--version" || first == "-v") {
+    std::cout << PROGRAM_NAME << ' ' << ZENTOR_VERSION << std::endl;
+    return EXIT_DONE;
+  }
+  const auto command = std::find_if(COMMANDS.begin(), COMMANDS.end(), [&](const Command &candidate) {
+    return first == QLatin1String(candidate.syntax.name);
+  });
+  if (command == COMMANDS.end()) {
+    Complain(QStringLiteral("unknown command '%1'\nTry '%2 --help'.").arg(first, QLatin1String(PROGRAM_NAME)));
+    return EXIT_USAGE;
+  }
+  return command->run(arguments.mid(1), command->syntax);
+}

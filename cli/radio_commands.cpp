@@ -1,0 +1,120 @@
+// zentor-cli read and write: the radio's memory to an image file and back, with a backup of
+// what the radio held and a read-back check.
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "channel_check.h"
+#include "command_line.h"
+#include "commands.h"
+#include "image_differences.h"
+#include "radio_session.h"
+#include "radio_transfers.h"
+
+namespace {
+
+QCommandLineOption PortOption() {
+  return QCommandLineOption({"p", "port"}, "COM1, COM2 or a device path such as /dev/ttyUSB0 (default COM1).",
+                            "PORT", "COM1");
+}
+
+std::string Seconds(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f s", seconds);
+  return text;
+}
+
+// Reads the radio into `image` the way the window accepts a reply, and says how it went.
+bool ReadWholeImage(RadioSession &session, ChannelImage &image) {
+  std::string error;
+  if (!session.Read(image, true, error)) {
+    Complain("read from " + session.DevicePath() + " failed: " + error);
+    return false;
+  }
+  Complain("read 187 bytes from " + session.DevicePath() + " in " + Seconds(session.LastTransferSeconds()));
+  return true;
+}
+
+}  // namespace
+
+int RunReadCommand(const QStringList &arguments, const CommandSyntax &syntax) {
+  QCommandLineParser parser;
+  const QCommandLineOption port = PortOption();
+  const QCommandLineOption output({"o", "output"}, "The image file to write (required).", "FILE");
+  parser.addOptions({port, output});
+  if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
+  if (!parser.isSet(output)) {
+    Complain("read: say where the image goes with -o FILE\nTry 'zentor-cli read --help'.");
+    return EXIT_USAGE;
+  }
+
+  RadioSession session(LocalPath(parser.value(port)));
+  ChannelImage image;
+  if (!ReadWholeImage(session, image)) {
+    Complain("no file written");
+    return EXIT_FAILED;
+  }
+  return SaveImageFile(parser.value(output), image) ? EXIT_DONE : EXIT_FAILED;
+}
+
+int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
+  QCommandLineParser parser;
+  parser.addPositionalArgument("FILE", "Image file of 187 bytes to write.");
+  const QCommandLineOption port = PortOption();
+  const QCommandLineOption backup("backup", "First read the radio and save what it held to BACKUP; "
+                                            "nothing is written unless that succeeds.",
+                                  "BACKUP");
+  const QCommandLineOption verify("verify", "Read the radio back afterwards and compare it byte for byte.");
+  parser.addOptions({port, backup, verify});
+  if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
+
+  ChannelImage image;
+  if (!LoadImageFile(parser.positionalArguments().at(0), image)) return EXIT_FAILED;
+  // As the window does: the first failing channel stops the write before the port is opened.
+  const std::vector<ChannelFailure> failures = FailingChannels(image);
+  if (!failures.empty()) {
+    Complain(FailureLine(failures.front()));
+    Complain("nothing sent; 'zentor-cli check' lists every failing channel");
+    return EXIT_FAILED;
+  }
+  if (image.bytes[REPLY_MARKER_OFFSET] == 0) {
+    Complain("note: byte 179 (the reply marker) is 0; a radio that keeps it as written will fail "
+             "the window's Read and 'zentor-cli read' until a file with a nonzero byte 179 is written");
+  }
+
+  RadioSession session(LocalPath(parser.value(port)));
+  if (parser.isSet(backup)) {
+    ChannelImage held;
+    if (!ReadWholeImage(session, held) || !SaveImageFile(parser.value(backup), held)) {
+      Complain("no backup, so nothing written");
+      return EXIT_FAILED;
+    }
+  }
+  std::string error;
+  if (!session.Write(image, error)) {
+    Complain("write to " + session.DevicePath() + " failed: " + error);
+    return EXIT_FAILED;
+  }
+  Complain("wrote 188 bytes to " + session.DevicePath() + " in " + Seconds(session.LastTransferSeconds()));
+  if (!parser.isSet(verify)) return EXIT_DONE;
+
+  // A radio may still be storing the frame; the window gives it a second before it could read.
+  session.WaitSinceWriteBegan(WRITE_TIMER_MS);
+  ChannelImage back;
+  // The marker is compared like every other byte, so it need not be nonzero here.
+  if (!session.Read(back, false, error)) {
+    Complain("verify: reading back failed: " + error);
+    return EXIT_FAILED;
+  }
+  const std::vector<std::string> differences = ImageDifferences(image, back);
+  if (!differences.empty()) {
+    Complain("verify failed: the radio holds something else (written -> read back):");
+    for (const std::string &line : differences) Complain("  " + line);
+    return EXIT_FAILED;
+  }
+  Complain("verified: the radio holds all 187 bytes as written");
+  return EXIT_DONE;
+}

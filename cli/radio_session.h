@@ -1,0 +1,43 @@
+#pragma once
+// The radio from the command line: the window's port, line settings and frames, but each
+// transfer ends on what happens on the line (the last reply byte, a 1000 ms gap, the last frame
+// byte leaving) instead of on the window's fixed timers.
+
+#include <QElapsedTimer>
+
+#include <cstddef>
+#include <string>
+
+#include "channel_image.h"
+#include "radio_port.h"
+
+class RadioSession {
+ public:
+  // `portArgument` is COM1, COM2 or a device path.
+  explicit RadioSession(const std::string &portArgument);
+
+  const std::string &DevicePath() const { return devicePath; }
+
+  // Sends the read request and takes the reply. True when all 187 bytes arrived; with
+  // `needMarker` also only when byte 179 is nonzero, as the window demands. `image` changes only
+  // on success; `error` says what went wrong, with the number of bytes that arrived.
+  bool Read(ChannelImage &image, bool needMarker, std::string &error);
+
+  // Sends the 188-byte write frame and returns once the driver has put its last byte on the
+  // line. The radio never answers, so nothing more can be known here.
+  bool Write(const ChannelImage &image, std::string &error);
+
+  // Waits until `milliseconds` have passed since the last write frame began.
+  void WaitSinceWriteBegan(qint64 milliseconds);
+
+  double LastTransferSeconds() const { return lastTransferSeconds; }
+
+ private:
+  bool Open(std::string &error);
+
+  RadioPort port;
+  std::string portName;
+  std::string devicePath;
+  QElapsedTimer writeBegan;
+  double lastTransferSeconds = 0;
+};

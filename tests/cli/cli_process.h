@@ -1,0 +1,16 @@
+#pragma once
+// Runs the built zentor-cli as a user's shell would, and keeps what it said.
+
+#include <string>
+#include <vector>
+
+struct CliRun {
+  int status = -1;  // exit status; -1 when it did not end by itself within a minute
+  std::string out;
+  std::string err;
+};
+
+CliRun RunCli(const std::vector<std::string> &arguments);
+
+// The words of the first line of `text` that starts with `start`, split at blanks.
+std::vector<std::string> WordsOfLine(const std::string &text, const std::string &start);

@@ -1,0 +1,82 @@
+// zentor-cli read and write against the simulated radio on its pseudo-terminal.
+
+#include <gtest/gtest.h>
+
+#include "cli_images.h"
+#include "cli_process.h"
+#include "sample_memory.h"
+#include "sim_process.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes SampleBytes() {
+  const RadioMemory sample = BuildSampleMemory();
+  return Bytes(sample.begin(), sample.end());
+}
+
+Bytes BytesOf(const ChannelImage &image) { return Bytes(image.bytes.begin(), image.bytes.end()); }
+
+bool Says(const CliRun &run, const std::string &text) { return run.err.find(text) != std::string::npos; }
+
+TEST(CliRadio, ReadSavesAWholeMarkedReplyAndNothingElse) {
+  TempDir dir;
+  {
+    SimProcess sim({"--no-pacing"});
+    const CliRun run = RunCli({"read", "-p", sim.DevicePath(), "-o", dir.File("radio.img")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Says(run, "read 187 bytes")) << run.err;
+    EXPECT_EQ(ReadWholeFile(dir.File("radio.img")), SampleBytes());
+  }
+  const std::vector<std::pair<std::vector<std::string>, std::string>> faults = {
+      {{"--fault", "short", "--fault-arg", "186"}, "answered 186 of 187 bytes"},
+      {{"--fault", "zero-marker"}, "byte 179 (the reply marker) is 0"},
+      {{"--fault", "silent"}, "answered 0 of 187 bytes"},
+  };
+  for (const auto &[arguments, complaint] : faults) {
+    std::vector<std::string> simArguments = {"--no-pacing"};
+    simArguments.insert(simArguments.end(), arguments.begin(), arguments.end());
+    SimProcess sim(simArguments);
+    const CliRun run = RunCli({"read", "-p", sim.DevicePath(), "-o", dir.File("bad.img")});
+    EXPECT_EQ(run.status, 1) << complaint;
+    EXPECT_TRUE(Says(run, complaint)) << run.err;
+    EXPECT_FALSE(ReadWholeFile(dir.File("bad.img")).has_value()) << complaint;
+  }
+}
+
+TEST(CliRadio, WriteBacksUpThenWritesAndVerifies) {
+  TempDir dir;
+  ASSERT_TRUE(PutImage(dir.File("new.img"), ValidImage()));
+  SimProcess sim({"--no-pacing", "--save", dir.File("radio.img")});
+  const CliRun run = RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--backup",
+                             dir.File("old.img"), "--verify"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(Says(run, "verified")) << run.err;
+  EXPECT_EQ(ReadWholeFile(dir.File("old.img")), SampleBytes());
+  EXPECT_EQ(ReadWholeFile(dir.File("radio.img")), BytesOf(ValidImage()));
+}
+
+TEST(CliRadio, VerifyCatchesARadioThatStoresAByteWrongly) {
+  TempDir dir;
+  ASSERT_TRUE(PutImage(dir.File("new.img"), ValidImage()));
+  SimProcess sim({"--no-pacing", "--fault", "misstore"});  // flips bit 0 of byte 4: channel 1's time limit
+  const CliRun run = RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--verify"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(Says(run, "channel 1 TOT min: 0.3 -> 0.2")) << run.err;
+}
+
+TEST(CliRadio, WriteOfABrokenImageSendsNothing) {
+  TempDir dir;
+  ChannelImage image = ValidImage();
+  image.Record(4)[RecordOffset::TOT] = 101;
+  ASSERT_TRUE(PutImage(dir.File("bad.img"), image));
+  SimProcess sim({"--no-pacing", "--frames", dir.File("frames")});
+  const CliRun run = RunCli({"write", "-p", sim.DevicePath(), dir.File("bad.img"), "--backup", dir.File("old.img")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(Says(run, "channel 5: 发射限时必须大于等于0.1，小于等于10")) << run.err;
+  EXPECT_EQ(ReadWholeFile(dir.File("frames")).value_or(Bytes{}), Bytes{});
+  EXPECT_FALSE(ReadWholeFile(dir.File("old.img")).has_value());
+}
+
+}  // namespace
