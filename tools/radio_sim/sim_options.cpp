@@ -19,7 +19,7 @@ struct FaultInfo {
 
 // The defaults make each fault show itself against a programmer that waits 2000 ms for 187
 // bytes: 3000 ms is too late, 100 bytes stop short of the marker at byte 179.
-constexpr std::array<FaultInfo, 10> FAULTS = {{
+constexpr std::array<FaultInfo, 11> FAULTS = {{
     {Fault::NONE, "none", false, 0, 0},
     {Fault::SILENT, "silent", false, 0, 0},
     {Fault::DELAY, "delay", true, 3000, 600000},
