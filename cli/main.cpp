@@ -10,6 +10,7 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "zentor_version.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ int main(int argc, char *argv[]) {
     return EXIT_DONE;
   }
   if (first == "--version" || first == "-v") {
-    std::cout << PROGRAM_NAME << ' ' << ZENTOR_VERSION << std::endl;
+    std::cout << PROGRAM_NAME << ' ' << ZENTOR_VERSION << '\n' << ZENTOR_VERSION_NOTICE << std::flush;
     return EXIT_DONE;
   }
   const auto command = std::find_if(COMMANDS.begin(), COMMANDS.end(), [&](const Command &candidate) {

@@ -2,8 +2,12 @@
 # the install rules of app/, cli/ and tools/. Included last from the top-level CMakeLists.txt, after
 # every install rule is known.
 
-set(ZENTOR_PACKAGE_MAINTAINER "ZENTOR programmer maintainers <zentor@example.org>"
+# The one place that names the maintainer: the package's control file, its changelog and its
+# copyright file all take it from here.
+set(ZENTOR_PACKAGE_MAINTAINER "ZENTOR Programmer Maintainers <maintainers@zentor-programmer.org>"
     CACHE STRING "Maintainer field of the Debian package: name <email>")
+# The package's own revision of the upstream version; it starts again at 1 with every version.
+set(ZENTOR_DEBIAN_REVISION 1)
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "zentor")
@@ -27,6 +31,8 @@ The package also holds zentor-radio-sim, a simulated radio on a
 pseudo-terminal, for trying the programmer without a radio.]])
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${ZENTOR_DEBIAN_REVISION})
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZENTOR_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZENTOR_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "hamradio")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
@@ -40,5 +46,33 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, qt6-translati
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The build keeps its debugging information; the installed programs need none of it.
 set(CPACK_STRIP_FILES ON)
+
+# Directories the package creates are rwxr-xr-x whatever the umask of the build.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The documents every Debian package carries: the machine-readable copyright file, naming every
+# licence of what the package holds, and the changelog, compressed like the manual pages. They
+# are install rules, so `cmake --install` puts them beside the programs too.
+include(${CMAKE_CURRENT_LIST_DIR}/DebianGzip.cmake)
+set(ZENTOR_DEBIAN_VERSION "${PROJECT_VERSION}-${ZENTOR_DEBIAN_REVISION}")
+# The embedded font's licence, quoted whole as the copyright format wants it: every line
+# indented by one space, an empty line written as " .".
+file(READ ${ZENTOR_FONT_LICENCE_FILE} ZENTOR_FONT_LICENCE_TEXT)
+string(REPLACE "\r" "" ZENTOR_FONT_LICENCE_TEXT "${ZENTOR_FONT_LICENCE_TEXT}")
+string(REGEX REPLACE "[ \t]+\n" "\n" ZENTOR_FONT_LICENCE_TEXT "${ZENTOR_FONT_LICENCE_TEXT}")
+string(STRIP "${ZENTOR_FONT_LICENCE_TEXT}" ZENTOR_FONT_LICENCE_TEXT)
+string(REPLACE "\n" "\n " ZENTOR_FONT_LICENCE_TEXT " ${ZENTOR_FONT_LICENCE_TEXT}")
+string(REPLACE "\n \n" "\n .\n" ZENTOR_FONT_LICENCE_TEXT "${ZENTOR_FONT_LICENCE_TEXT}")
+# A second pass for runs of empty lines, which the first leaves every other one of.
+string(REPLACE "\n \n" "\n .\n" ZENTOR_FONT_LICENCE_TEXT "${ZENTOR_FONT_LICENCE_TEXT}")
+get_filename_component(ZENTOR_FONT_LICENCE_FILE_NAME ${ZENTOR_FONT_LICENCE_FILE} NAME)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/copyright.in
+               ${PROJECT_BINARY_DIR}/debian/copyright @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in
+               ${PROJECT_BINARY_DIR}/debian/changelog.Debian @ONLY)
+zentor_gzip(debian-changelog ${PROJECT_BINARY_DIR}/debian/changelog.Debian)
+install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 include(CPack)

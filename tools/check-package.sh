@@ -2,8 +2,10 @@
 # Checks that a finished build installs like any desktop program: makes the Debian package with
 # CPack, reads its control fields and file list, unpacks it, and installs the same build into a
 # scratch DESTDIR. Both trees must hold exactly the programs, the menu entry, the icons and the
-# licence of the font built into the programmer, in working order. Nothing is installed on this
-# machine. Exits non-zero at the first fault.
+# licence of the font built into the programmer, in working order, with the release documents:
+# manual pages, AppStream metadata, the copyright file and the changelog. lintian and
+# appstreamcli judge the package as Debian and software centres would. Nothing is installed on
+# this machine. Exits non-zero at the first fault.
 # Usage: tools/check-package.sh [BUILD_DIRECTORY]   (default: build)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -27,6 +29,24 @@ expected_files=("${programs[@]}" "$desktop_entry" "$font_licence")
 for size in "${icon_sizes[@]}"; do
   expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/zentor.png")
 done
+# Release documents: a manual page for every program, the software centres' metadata, and the
+# copyright file and changelog that every Debian package carries.
+metainfo=usr/share/metainfo/org.zentor_programmer.zentor.metainfo.xml
+copyright_file=usr/share/doc/zentor/copyright
+changelog=usr/share/doc/zentor/changelog.Debian.gz
+expected_files+=("$metainfo" "$copyright_file" "$changelog")
+for program in "${programs[@]}"; do
+  expected_files+=("usr/share/man/man1/$(basename "$program").1.gz")
+done
+# What software centres show beyond what appstreamcli insists on: the Chinese name and summary
+# beside the English ones, a screenshot, the age rating and the licences.
+required_metainfo_parts=(
+  "<name>" "<name xml:lang=\"zh-CN\">" "<summary>" "<summary xml:lang=\"zh-CN\">"
+  "<screenshot type=\"default\">" "<content_rating type=\"oars-" "<metadata_license>"
+  "<project_license>GPL-3.0-or-later"
+)
+# The programmer has no command line; every other program answers --version.
+window_program=usr/bin/zentor
 # The Qt libraries the binaries link, the platform plugin that shows a window, the full
 # Chinese font for what the embedded subset lacks (pasted text, message boxes, the system menu),
 # and Qt's Chinese translation of its own texts.
@@ -66,7 +86,7 @@ check_tree() {
     fi
   done
   # The command line runs without a display, so the installed one can show that it starts.
-  [ "$("$tree/usr/bin/zentor-cli" --version)" = "zentor-cli $version" ] ||
+  [ "$("$tree/usr/bin/zentor-cli" --version | head -n 1)" = "zentor-cli $version" ] ||
     fail "$label: usr/bin/zentor-cli --version does not say zentor-cli $version"
   for size in "${icon_sizes[@]}"; do
     icon="usr/share/icons/hicolor/${size}x${size}/apps/zentor.png"
@@ -80,6 +100,7 @@ check_tree() {
   licence="$(cat "$tree/$font_licence")"
   [[ "$licence" == *"SIL OPEN FONT LICENSE Version 1.1"* && "$licence" == *"2014-2021 Adobe"* ]] ||
     fail "$label: $font_licence lacks the licence text or the font's copyright notice"
+  check_release_documents "$label" "$tree"
   entry="$tree/$desktop_entry"
   desktop-file-validate --no-hints "$entry" ||
     fail "$label: desktop-file-validate rejects $desktop_entry"
@@ -97,6 +118,52 @@ check_tree() {
   done
 }
 
+check_release_documents() {
+  local label="$1" tree="$2"
+  local program name page description first_line
+  for program in "${programs[@]}"; do
+    name="$(basename "$program")"
+    page="usr/share/man/man1/$name.1.gz"
+    # Debian's way: the best compression, and no file name or time stamp in the header.
+    description="$(file -b "$tree/$page")"
+    [[ "$description" == "gzip compressed data, max compression, from Unix,"* ]] ||
+      fail "$label: $page is not compressed with gzip -9n: $description"
+    # Warnings of groff, such as an unknown request or a line it cannot break, fail the page.
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$tree/$page" \
+      >"$scratch/page.txt" 2>"$scratch/page-warnings" || fail "$label: man cannot show $page"
+    [ ! -s "$scratch/page-warnings" ] ||
+      fail "$label: $page draws warnings: $(cat "$scratch/page-warnings")"
+    grep -q "^NAME" "$scratch/page.txt" && grep -qE "^ *$name +- " "$scratch/page.txt" ||
+      fail "$label: $page has no NAME section naming $name"
+    grep -q "$name $version" "$scratch/page.txt" || fail "$label: $page is not of version $version"
+    [ "$program" = "$window_program" ] && continue
+    first_line="$("$tree/$program" --version | head -n 1)"
+    [ "$first_line" = "$name $version" ] ||
+      fail "$label: '$program --version' says '$first_line', not '$name $version'"
+  done
+
+  appstreamcli validate --no-net "$tree/$metainfo" >"$scratch/appstream.log" 2>&1 ||
+    { cat "$scratch/appstream.log" >&2; fail "$label: appstreamcli rejects $metainfo"; }
+  grep -qF "<launchable type=\"desktop-id\">$(basename "$desktop_entry")</launchable>" \
+    "$tree/$metainfo" || fail "$label: $metainfo does not launch $desktop_entry"
+  local part
+  for part in "${required_metainfo_parts[@]}"; do
+    grep -qF "$part" "$tree/$metainfo" || fail "$label: $metainfo has no $part"
+  done
+  grep -qF "<release version=\"$version\"" "$tree/$metainfo" ||
+    fail "$label: $metainfo does not list the release $version"
+
+  # The changelog's newest entry is this package, made by its maintainer.
+  gzip -dc "$tree/$changelog" >"$scratch/changelog"
+  [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$package_version" ] ||
+    fail "$label: the newest entry of $changelog is not $package_version"
+  [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Maintainer)" = "$(field Maintainer)" ] ||
+    fail "$label: $changelog is signed by another maintainer than the package's"
+  head -n 1 "$tree/$copyright_file" | grep -qx \
+    'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "$label: $copyright_file is not in the machine-readable format"
+}
+
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 [ -n "$version" ] || fail "$build is not a configured build directory"
 architecture="$(dpkg --print-architecture)"
@@ -108,16 +175,24 @@ if ! (cd "$build" && cpack -G DEB) >"$scratch/cpack.log" 2>&1; then
 fi
 package="$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$scratch/cpack.log")"
 [ -f "$package" ] || fail "cpack reported no package: $(cat "$scratch/cpack.log")"
-[ "$(basename "$package")" = "zentor_${version}_${architecture}.deb" ] ||
-  fail "the package is named $(basename "$package"), not zentor_${version}_${architecture}.deb"
 
 field() { dpkg-deb -f "$package" "$1"; }
+# The project's version and the package's own revision of it, which makes it a non-native package.
+package_version="$(field Version)"
+[[ "$package_version" =~ ^${version//./\\.}-[0-9]+$ ]] ||
+  fail "Version is '$package_version', not $version-REVISION"
+[ "$(basename "$package")" = "zentor_${package_version}_${architecture}.deb" ] ||
+  fail "the package is named $(basename "$package"), not zentor_${package_version}_${architecture}.deb"
 [ "$(field Package)" = zentor ] || fail "Package is '$(field Package)', not zentor"
-[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 [ "$(field Section)" = hamradio ] || fail "Section is '$(field Section)', not hamradio"
 [ "$(field Architecture)" = "$architecture" ] || fail "Architecture is '$(field Architecture)'"
 [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] ||
   fail "Maintainer '$(field Maintainer)' is not 'Name <address>'"
+# Domains reserved for examples cannot receive mail; a build directory configured before the
+# maintainer was set may still hold such a placeholder in its cache.
+[[ ! "$(field Maintainer)" =~ [@.](example|invalid|test|localhost)(\.[a-z]+)?\>$ ]] ||
+  fail "Maintainer '$(field Maintainer)' is a placeholder; set ZENTOR_PACKAGE_MAINTAINER"
+[ -n "$(field Homepage)" ] || fail "the package has no Homepage"
 [ -n "$(field Description)" ] || fail "the package has no Description"
 depends="$(field Depends)"
 # Names only: version constraints and alternatives do not matter here.
@@ -125,6 +200,26 @@ tr ',|' '\n' <<<"$depends" | sed 's/(.*)//; s/^ *//; s/ *$//' | grep -v '^$' >"$
 for name in "${required_depends[@]}"; do
   grep -qxF "$name" "$scratch/depends" || fail "Depends lacks $name: $depends"
 done
+
+# lintian, the Debian archive's own checks, showing errors, warnings, notes (I:) and pedantic
+# remarks (P:); any error fails. Every warning is fixed, or suppressed here with its reason:
+# - initial-upload-closes-no-bugs: a first upload to Debian closes the bug that asked for the
+#   package; this package is built by its users and is not uploaded to Debian.
+# Notes shown and left standing:
+# - binary-has-unneeded-section .comment: the compiler's name, about 40 bytes, which its start-up
+#   file crtbegin.o brings into every program whatever the build's flags; CPack's strip keeps it.
+lintian_options=(--display-info --pedantic --suppress-tags initial-upload-closes-no-bugs
+                 --fail-on error)
+[ "$(id -u)" -ne 0 ] || lintian_options+=(--allow-root)
+if ! lintian "${lintian_options[@]}" "$package" >"$scratch/lintian.log" 2>&1; then
+  cat "$scratch/lintian.log" >&2
+  fail "lintian finds errors in the package"
+fi
+if [ -s "$scratch/lintian.log" ]; then
+  awk '{ print "check-package: lintian: " $0 }' "$scratch/lintian.log"
+else
+  echo "check-package: lintian: nothing to report"
+fi
 
 dpkg-deb -c "$package" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' \
   >"$scratch/package-files"

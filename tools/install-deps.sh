@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb x11-utils libxcb1-dev desktop-file-utils dpkg-dev file binutils
+  # The release documents and the package's checks: manual pages, lintian, AppStream.
+  help2man man-db lintian appstream
 )
 
 missing=()

@@ -92,8 +92,8 @@ TEST(SimOptions, HelpIsRecognisedAndItsTextNamesEveryFlagAndFault) {
   EXPECT_TRUE(help.options.help);
   const std::string text = SimUsageText("zentor-radio-sim");
   for (const char *word : {"--link", "--memory", "--save", "--frames", "--no-pacing", "--once", "--verbose", "--fault",
-                           "--fault-arg", "--help", "silent", "delay", "short", "zero-marker", "garbage", "long",
-                           "hangup", "refuse", "pause"}) {
+                           "--fault-arg", "--help", "--version", "silent", "delay", "short", "zero-marker",
+                           "garbage", "long", "hangup", "refuse", "pause", "misstore"}) {
     EXPECT_NE(text.find(word), std::string::npos) << word;
   }
 }

@@ -9,6 +9,7 @@
 #include "sample_memory.h"
 #include "sim_options.h"
 #include "stop_signal.h"
+#include "zentor_version.h"
 
 int main(int argc, char **argv) {
   const ParsedOptions parsed = ParseSimOptions(argc, argv);
@@ -21,6 +22,10 @@ int main(int argc, char **argv) {
   const SimOptions &options = parsed.options;
   if (options.help) {
     std::fputs(SimUsageText(programName).c_str(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("zentor-radio-sim %s\n%s", ZENTOR_VERSION, ZENTOR_VERSION_NOTICE);
     return 0;
   }
 

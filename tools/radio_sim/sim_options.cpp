@@ -87,6 +87,8 @@ ParsedOptions ParseSimOptions(int argc, const char *const *argv) {
 
     if (flag == "--help" || flag == "-h") {
       options.help = true;
+    } else if (flag == "--version") {
+      options.version = true;
     } else if (flag == "--no-pacing" || flag == "--once" || flag == "--verbose") {
       if (inlineValue) return fail(flag + " takes no value");
       if (flag == "--no-pacing") options.pacing = false;
@@ -117,7 +119,7 @@ ParsedOptions ParseSimOptions(int argc, const char *const *argv) {
     }
   }
 
-  if (options.help) return parsed;
+  if (options.help || options.version) return parsed;
   const FaultInfo &info = InfoOf(options.fault);
   if (faultArg && !info.takesArg) {
     parsed.error = std::string("fault '") + info.name + "' takes no --fault-arg";
@@ -166,6 +168,7 @@ std::string SimUsageText(const std::string &programName) {
          "                      channel 1's time limit)\n"
          "  --fault-arg N     the N of the fault\n"
          "  --help            show this text\n"
+         "  --version         show the version and the licence\n"
          "\n"
          "Exit status: 0 after a signal, --once or hangup; 1 when the device or a file fails;\n"
          "2 for a bad command line.\n";

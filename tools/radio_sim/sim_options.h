@@ -30,6 +30,7 @@ struct SimOptions {
   bool once = false;
   bool verbose = false;
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedOptions {
