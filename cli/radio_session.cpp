@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "port_device.h"
+#include "port_diagnostics.h"
 #include "radio_transfers.h"
 
 namespace {
@@ -53,7 +54,7 @@ RadioSession::RadioSession(const std::string &portArgument) {
 
 bool RadioSession::Open(std::string &error) {
   if (port.OpenRadioPort(portName) != 0) return true;
-  error = "cannot open " + devicePath + ": " + port.portHandle.errorString().toStdString();
+  error = OpenFailureText(devicePath, DiagnoseOpenFailure(devicePath, port.portHandle.errorString().toStdString()));
   return false;
 }
 

@@ -70,9 +70,8 @@ OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string
   return failure;
 }
 
-std::string OpenFailureLine(const std::string &portName, const std::string &devicePath,
-                            const OpenFailure &failure) {
-  std::string line = portName + ": cannot open " + devicePath + ": " + failure.reason;
+std::string OpenFailureText(const std::string &devicePath, const OpenFailure &failure) {
+  std::string line = "cannot open " + devicePath + ": " + failure.reason;
   switch (failure.fault) {
     case OpenFault::NO_DEVICE:
       line += "; serial devices present: " + failure.present;
@@ -89,6 +88,11 @@ std::string OpenFailureLine(const std::string &portName, const std::string &devi
       break;
   }
   return line;
+}
+
+std::string OpenFailureLine(const std::string &portName, const std::string &devicePath,
+                            const OpenFailure &failure) {
+  return portName + ": " + OpenFailureText(devicePath, failure);
 }
 
 std::string ReadFailureLine(const std::string &portName, const std::string &devicePath,

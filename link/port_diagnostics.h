@@ -19,6 +19,9 @@ struct OpenFailure {
 // stands when the device opens now.
 OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string &fallbackReason);
 
+// "cannot open /dev/ttyUSB0: Permission denied; the device belongs to the group dialout: ..."
+std::string OpenFailureText(const std::string &devicePath, const OpenFailure &failure);
+// The same, after the port's name: "COM1: cannot open ..."
 std::string OpenFailureLine(const std::string &portName, const std::string &devicePath,
                             const OpenFailure &failure);
 
