@@ -85,9 +85,6 @@ check_tree() {
       fail "$label: $program still searches a build directory for its libraries"
     fi
   done
-  # The command line runs without a display, so the installed one can show that it starts.
-  [ "$("$tree/usr/bin/zentor-cli" --version | head -n 1)" = "zentor-cli $version" ] ||
-    fail "$label: usr/bin/zentor-cli --version does not say zentor-cli $version"
   for size in "${icon_sizes[@]}"; do
     icon="usr/share/icons/hicolor/${size}x${size}/apps/zentor.png"
     description="$(file -b "$tree/$icon")"
