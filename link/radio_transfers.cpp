@@ -73,6 +73,15 @@ void RadioTransfers::OnClose() {
   window.KillTimer(WRITE_TIMER);
 }
 
+bool RadioTransfers::TakeImage(const ChannelImage &image) {
+  if (currentState != LinkState::Idle) {
+    return false;
+  }
+  editor.image = image;
+  ShowChannelOne();
+  return true;
+}
+
 void RadioTransfers::EndRead() {
   window.KillTimer(READ_TIMER);
   if (radio.receiveBuffer[REPLY_MARKER_OFFSET] == 0) {

@@ -45,6 +45,10 @@ class RadioTransfers {
   // The id is not examined: the link state decides which transfer the event ends.
   void OnTimer(int timerId);
   void OnClose();
+  // An image from elsewhere (a file) takes the place of the editor's, as a successful read's
+  // does: channel 1 becomes current, loaded and shown without a store. Only while Idle, like a
+  // click on Read; false when refused.
+  bool TakeImage(const ChannelImage &image);
 
   LinkState linkState() const { return currentState; }
 

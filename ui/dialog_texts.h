@@ -22,3 +22,15 @@ constexpr int IDS_ABOUTBOX = 101;
 constexpr const char *ABOUT_MENU_TEXT = "关于 zentor(&A)...";
 // The text of a string resource, or "" when there is none with that id.
 const char *LoadStringResource(int id);
+
+// Image files, from the system menu or Ctrl+S / Ctrl+O: the radio's 187 bytes as they are.
+constexpr const char *SAVE_FILE_MENU_TEXT = "保存到文件(&S)...\tCtrl+S";
+constexpr const char *OPEN_FILE_MENU_TEXT = "从文件读入(&O)...\tCtrl+O";
+constexpr const char *SAVE_FILE_CAPTION = "保存到文件";
+constexpr const char *OPEN_FILE_CAPTION = "从文件读入";
+constexpr const char *IMAGE_FILE_FILTER = "写频文件 (*.bin);;所有文件 (*)";
+constexpr const char *IMAGE_FILE_SUFFIX = "bin";
+// The first two are followed by the system's reason on a line of its own.
+constexpr const char *MSG_SAVE_FILE_FAILED = "保存文件出错";
+constexpr const char *MSG_OPEN_FILE_FAILED = "读文件出错";
+constexpr const char *MSG_OPEN_FILE_WRONG_SIZE = "不是写频文件：文件应为187字节";

@@ -42,6 +42,8 @@ CProgrammerDlg::CProgrammerDlg()
       appIcon_(LoadAppIcon()),
       messageBox_(this),
       messages_(&messageBox_),
+      fileDialogs_(this),
+      files_(&fileDialogs_),
       timers_([this](int timerId) { OnTimer(timerId); }, this),
       transfers_(state_, port_, *this) {}
 
@@ -92,6 +94,10 @@ void CProgrammerDlg::CreateControls() {
           [this] { OpenSystemMenu(mapToGlobal(QPoint(0, 0))); });
   auto *closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
   connect(closeKey, &QShortcut::activated, this, [this] { OnSysCommand(SystemCommand::CLOSE); });
+  auto *saveKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+  connect(saveKey, &QShortcut::activated, this, [this] { OnSysCommand(IDM_SAVE_TO_FILE); });
+  auto *openKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+  connect(openKey, &QShortcut::activated, this, [this] { OnSysCommand(IDM_OPEN_FROM_FILE); });
   WireMessageMap();
 }
 
@@ -119,6 +125,7 @@ QWidget *CProgrammerDlg::Control(int id) const {
 
 bool CProgrammerDlg::OnInitDialog() {
   UpdateData(false);
+  AppendFileCommandsToSystemMenu();
   AppendAboutToSystemMenu();
   setWindowIcon(appIcon_);  // one icon with both sizes: the large and the small one
   FillLists();
@@ -201,6 +208,10 @@ void CProgrammerDlg::SetMessageSink(MessageSink *sink) {
 
 MessageSink &CProgrammerDlg::Messages() const { return *messages_; }
 
+void CProgrammerDlg::SetFileChooser(FileChooser *chooser) {
+  files_ = chooser != nullptr ? chooser : &fileDialogs_;
+}
+
 void CProgrammerDlg::OnOK() {}
 
 void CProgrammerDlg::OnCancel() { reject(); }
@@ -245,6 +256,14 @@ void CProgrammerDlg::OnSysCommand(int commandId) {
   if ((commandId & 0xFFF0) == IDM_ABOUTBOX) {
     CAboutBox about(this);
     about.exec();
+    return;
+  }
+  if ((commandId & 0xFFF0) == IDM_SAVE_TO_FILE) {
+    OnSaveToFile();
+    return;
+  }
+  if ((commandId & 0xFFF0) == IDM_OPEN_FROM_FILE) {
+    OnOpenFromFile();
     return;
   }
   DefaultSysCommand(commandId);

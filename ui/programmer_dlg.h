@@ -12,6 +12,7 @@
 #include "code_byte.h"
 #include "code_selection.h"
 #include "dialog_members.h"
+#include "file_chooser.h"
 #include "message_sink.h"
 #include "radio_port.h"
 #include "radio_transfers.h"
@@ -25,6 +26,8 @@ class SystemMenu;
 class TemplateControls;
 
 constexpr int IDM_ABOUTBOX = 0x10;  // system menu command of the About item
+constexpr int IDM_SAVE_TO_FILE = 0x20;    // system menu commands of the image file items
+constexpr int IDM_OPEN_FROM_FILE = 0x30;
 
 class CProgrammerDlg : public QDialog, public TransferWindow {
   Q_OBJECT
@@ -59,6 +62,8 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   // Where messages go; nullptr restores the modal message box.
   void SetMessageSink(MessageSink *sink);
   MessageSink &Messages() const;
+  // Who asks for the file names of Save and Open; nullptr restores Qt's file dialog.
+  void SetFileChooser(FileChooser *chooser);
 
   LinkState CurrentLinkState() const { return transfers_.linkState(); }
   RadioPort &Port() { return port_; }
@@ -74,6 +79,10 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   void OnOK();
   void OnCancel();
   void OnClose();
+
+  // Image files: the system menu's file items and Ctrl+S / Ctrl+O.
+  void OnSaveToFile();
+  void OnOpenFromFile();
 
   // Radio link (link/), bound to the "读出" and "写入" buttons and the window timers.
   void OnReadClicked();
@@ -127,6 +136,7 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   void DescribePortEntries();
   // The default selections and their shown texts, shared by start-up and Clear.
   void SelectStartUpEntries();
+  void AppendFileCommandsToSystemMenu();
   void AppendAboutToSystemMenu();
   void OpenSystemMenu(const QPoint &globalPosition);
   void DefaultSysCommand(int commandId);
@@ -144,6 +154,8 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   QIcon appIcon_;
   MessageBoxSink messageBox_;
   MessageSink *messages_;
+  FileDialogChooser fileDialogs_;
+  FileChooser *files_;
   WindowTimers timers_;
   RadioPort port_;
   RadioTransfers transfers_;

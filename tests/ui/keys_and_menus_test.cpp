@@ -86,6 +86,9 @@ TEST_F(EditorTest, AltSpaceOpensTheSystemMenuWithTheAboutItemLast) {
                                 QString::fromUtf8("大小(&S)"),   QString::fromUtf8("最小化(&N)"),
                                 QString::fromUtf8("最大化(&X)"), QStringLiteral("-"),
                                 QString::fromUtf8("关闭(&C)"),   QStringLiteral("-"),
+                                QString::fromUtf8("保存到文件(&S)...\tCtrl+S"),
+                                QString::fromUtf8("从文件读入(&O)...\tCtrl+O"),
+                                QStringLiteral("-"),
                                 QString::fromUtf8("关于 zentor(&A)...")};
   EXPECT_EQ(MenuTexts(menu), expected);
   const QList<QAction *> actions = menu->actions();

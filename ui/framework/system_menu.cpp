@@ -1,6 +1,7 @@
 #include "system_menu.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
@@ -22,6 +23,39 @@ SystemMenu::SystemMenu(QWidget *window)
   close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
   menu_->setDefaultAction(close);
   connect(menu_, &QMenu::aboutToShow, this, &SystemMenu::UpdateEnabledCommands);
+  menu_->installEventFilter(this);
+}
+
+bool SystemMenu::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == menu_ && event->type() == QEvent::KeyPress) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool plain = (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && !key->text().isEmpty() && ChooseByMnemonic(key->text())) {
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+bool SystemMenu::ChooseByMnemonic(const QString &typed) {
+  const QKeySequence wanted = QKeySequence::mnemonic(QStringLiteral("&") + typed.left(1));
+  QAction *choice = nullptr;
+  for (QAction *action : menu_->actions()) {
+    if (action->isSeparator() || !action->isEnabled() ||
+        QKeySequence::mnemonic(action->text()) != wanted) {
+      continue;
+    }
+    if (choice != nullptr) {
+      return false;  // two that can be chosen: QMenu moves between them
+    }
+    choice = action;
+  }
+  if (choice == nullptr) {
+    return false;
+  }
+  menu_->hide();
+  choice->trigger();
+  return true;
 }
 
 QAction *SystemMenu::AddCommand(int commandId, const QString &text) {

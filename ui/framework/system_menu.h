@@ -35,7 +35,13 @@ class SystemMenu : public QObject {
  signals:
   void Command(int commandId);
 
+ protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
  private:
+  // A mnemonic letter shared by a greyed item and one that can be chosen chooses the latter,
+  // where QMenu would only move the highlight between them.
+  bool ChooseByMnemonic(const QString &typed);
   QAction *AddCommand(int commandId, const QString &text);
   void UpdateEnabledCommands();
 
