@@ -3,8 +3,9 @@
 # font means changing only these lines.
 include_guard(GLOBAL)
 
-set(ZENTOR_FONT_LICENCE_FILE ${PROJECT_SOURCE_DIR}/ui/framework/fonts/LICENSE-OFL.txt)
+set(ZENTOR_FONT_LICENCE_FILE ${PROJECT_SOURCE_DIR}/ui/framework/fonts/ARPHICPL.TXT)
 # SPDX identifier, also the licence's short name in the copyright file.
-set(ZENTOR_FONT_LICENCE "OFL-1.1")
-set(ZENTOR_FONT_COPYRIGHT "2014-2021 Adobe (http://www.adobe.com/), with Reserved Font Name 'Source'")
-set(ZENTOR_FONT_SOURCE_FILES "ui/framework/fonts/ZentorUiSubset.otf")
+set(ZENTOR_FONT_LICENCE "Arphic-1999")
+# A second holder goes on a continuation line of the copyright file's field.
+set(ZENTOR_FONT_COPYRIGHT "1994-1999 Arphic Technology Co., Ltd.\n 2003-2007 Arne Goetje <arne@ubuntu.com>")
+set(ZENTOR_FONT_SOURCE_FILES "ui/framework/fonts/ZentorUiSubset.ttf")

@@ -22,7 +22,7 @@ trap 'rm -rf "$scratch"' EXIT
 icon_sizes=(16 32 48 64 128 256)
 programs=(usr/bin/zentor usr/bin/zentor-radio-sim usr/bin/zentor-cli)
 desktop_entry=usr/share/applications/zentor.desktop
-font_licence=usr/share/doc/zentor/LICENSE-OFL.txt
+font_licence=usr/share/doc/zentor/ARPHICPL.TXT
 # Everything a user's system receives, and nothing more: no tests, no test framework, no
 # build helpers, no static libraries.
 expected_files=("${programs[@]}" "$desktop_entry" "$font_licence")
@@ -95,7 +95,7 @@ check_tree() {
   local licence
   [ -f "$tree/$font_licence" ] || fail "$label: $font_licence is missing"
   licence="$(cat "$tree/$font_licence")"
-  [[ "$licence" == *"SIL OPEN FONT LICENSE Version 1.1"* && "$licence" == *"2014-2021 Adobe"* ]] ||
+  [[ "$licence" == *"ARPHIC PUBLIC LICENSE"* && "$licence" == *"Arphic Technology Co., Ltd."* ]] ||
     fail "$label: $font_licence lacks the licence text or the font's copyright notice"
   check_release_documents "$label" "$tree"
   entry="$tree/$desktop_entry"

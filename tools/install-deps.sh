@@ -7,6 +7,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-serialport-dev qt6-qpa-plugins fonts-noto-cjk
   qt6-translations-l10n
+  # The full font the embedded dialog font is cut from, for the test that they measure alike.
+  fonts-arphic-uming
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb x11-utils libxcb1-dev desktop-file-utils dpkg-dev file binutils

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Regenerates ui/framework/fonts/ZentorUiSubset.otf, the dialog font embedded in the programmer: a
-# subset of Noto Sans CJK SC (Debian's fonts-noto-cjk) holding only the characters the program
-# itself shows.
+# Regenerates ui/framework/fonts/ZentorUiSubset.ttf, the dialog font embedded in the programmer:
+# a subset of AR PL UMing CN (Debian's fonts-arphic-uming), a Song/Ming face with the metrics of
+# SimSun at 9 points, holding only the characters the program itself shows.
 # Run it after adding or changing a user-visible text with a character the font lacks; the tests
 # EmbeddedFont.CoversEvery... (embedded_font_tests) fail until then. Commit the new font file.
 #
-# Needs fonts-noto-cjk and python3-fonttools (pyftsubset). fonttools is needed only here, to
+# Needs fonts-arphic-uming and python3-fonttools (pyftsubset). fonttools is needed only here, to
 # regenerate the font, never to build or test the program, so tools/install-deps.sh does not
 # install it:  sudo apt-get install python3-fonttools
 #
@@ -15,22 +15,25 @@
 # the full-width forms the texts use, such as "（", "－", "，" and the Chinese quotation marks.
 # Anything else a user pastes into an edit is drawn by fontconfig's fallback fonts, as before.
 #
-# The glyphs, their outlines and hints, the advance widths and the vertical metrics (head, hhea,
-# OS/2) are copied unchanged, so the dialog units and every text look exactly as with the full
-# font. Kept: the horizontal layout features HarfBuzz applies (kerning, ligatures, locl, marks).
-# Dropped: the vertical-writing tables and features, which Qt Widgets never uses.
+# The glyphs, their outlines and hints, the hand-made bitmaps for 11 to 16 pixels (which draw
+# the dialog's 12-pixel text as crisply as SimSun's own bitmaps), the advance widths and the
+# vertical metrics (head, hhea, OS/2) are copied unchanged, so the dialog units and every text
+# look exactly as with the full font. Kept: the horizontal layout features HarfBuzz applies.
+# Dropped: the vertical-writing tables and features and the BDF table (X11 core fonts only),
+# which Qt Widgets never uses.
 #
-# The subset is renamed "Zentor UI Sans SC": the licence (SIL OFL 1.1) reserves no font name for
-# Noto, but a distinct family keeps the subset apart from the installed full font in Qt's font
-# database, so "Noto Sans CJK SC" always means the complete font, fallback included.
+# The subset is renamed "Zentor UI Ming CN", which keeps it apart from the installed full font in
+# Qt's font database, so "AR PL UMing CN" always means the complete font, fallback included. The
+# Arphic Public License asks a modified file to say how and when it was changed: the name
+# table's description does.
 #
 # Usage: tools/make_ui_font.sh [SOURCE_FONT]
-#   SOURCE_FONT: the .ttc or .otf holding Noto Sans CJK SC Regular,
-#                default /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
+#   SOURCE_FONT: the .ttc or .ttf holding AR PL UMing CN,
+#                default /usr/share/fonts/truetype/arphic/uming.ttc
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-source_font="${1:-/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc}"
-output="$root/ui/framework/fonts/ZentorUiSubset.otf"
+source_font="${1:-/usr/share/fonts/truetype/arphic/uming.ttc}"
+output="$root/ui/framework/fonts/ZentorUiSubset.ttf"
 source_dirs=(ui link validation codes app image)
 
 fail() {
@@ -38,7 +41,7 @@ fail() {
   exit 1
 }
 
-[ -f "$source_font" ] || fail "$source_font is missing; install fonts-noto-cjk or name the font"
+[ -f "$source_font" ] || fail "$source_font is missing; install fonts-arphic-uming or name the font"
 
 # pyenv and virtual environments shadow Debian's python3, which is the one with python3-fonttools.
 python=""
@@ -105,60 +108,55 @@ PYTHON
 characters="$(cat "$scratch/characters.txt")"
 echo "make_ui_font: ${#characters} characters: ${characters:95}"
 
-# The index of the SC face in the collection; the other faces are the same design for JP, KR, TC
-# and HK with other forms of many ideographs.
+# The index of the CN face in the collection; the other faces are the same design with the forms
+# of Hong Kong and Taiwan.
 face="$("$python" - "$source_font" <<'PYTHON'
 import sys
 from fontTools.ttLib import TTCollection, TTFont
 path = sys.argv[1]
 faces = TTCollection(path, lazy=True).fonts if path.endswith(".ttc") else [TTFont(path, lazy=True)]
 for index, font in enumerate(faces):
-    name = font["name"]
-    if name.getDebugName(1) == "Noto Sans CJK SC" and name.getDebugName(2) == "Regular":
+    if font["name"].getDebugName(1) == "AR PL UMing CN":
         print(index)
         break
 PYTHON
 )"
-[ -n "$face" ] || fail "$source_font holds no Noto Sans CJK SC Regular"
+[ -n "$face" ] || fail "$source_font holds no AR PL UMing CN"
 
 vertical_features=vert,vrt2,vkrn,vpal,valt,vhal,vchw
 "$python" -m fontTools.subset "$source_font" \
   --font-number="$face" \
   --text-file="$scratch/characters.txt" \
   --layout-features-="$vertical_features" \
-  --drop-tables+=vhea,vmtx,VORG \
+  --drop-tables+=vhea,vmtx,VORG,'BDF ',FFTM \
+  --drop-tables-=EBDT,EBLC \
   --hinting \
   --name-IDs='*' \
   --no-recalc-timestamp \
-  --output-file="$scratch/subset.otf"
+  --output-file="$scratch/subset.ttf"
 
-# New family names in the name table and the CFF table; the copyright, trademark and licence
-# entries stay as they are.
-"$python" - "$scratch/subset.otf" "$output" <<'PYTHON'
+# New family names; the copyright, trademark and licence entries stay as they are.
+"$python" - "$scratch/subset.ttf" "$output" <<'PYTHON'
 import sys
 from fontTools.ttLib import TTFont
-FAMILY, POSTSCRIPT = "Zentor UI Sans SC", "ZentorUiSansSC-Regular"
+FAMILY, POSTSCRIPT = "Zentor UI Ming CN", "ZentorUiMingCN-Light"
 font = TTFont(sys.argv[1], recalcTimestamp=False, recalcBBoxes=False)
 version = font["name"].getDebugName(5)
 names = {
     1: FAMILY,
-    3: f"{POSTSCRIPT};subset of NotoSansCJKsc-Regular",
-    4: f"{FAMILY} Regular",
+    3: f"{POSTSCRIPT};subset of AR PL UMing CN",
+    4: f"{FAMILY} Light",
     6: POSTSCRIPT,
-    10: "The characters of the zentor programmer, from Noto Sans CJK SC Regular "
-        f"({version}). Modified Version under the SIL Open Font License 1.1.",
+    10: "The characters of the zentor programmer, cut from AR PL UMing CN "
+        f"({version}) by tools/make_ui_font.sh: every other glyph, the vertical "
+        "tables and the BDF table removed, the family renamed. Distributed under the "
+        "Arphic Public License.",
 }
 for record in list(font["name"].names):
     if record.nameID in (1, 3, 4, 6, 10, 16, 17):
         font["name"].removeNames(nameID=record.nameID)
 for name_id, text in names.items():
     font["name"].setName(text, name_id, 3, 1, 0x409)
-cff = font["CFF "].cff
-cff.fontNames = [POSTSCRIPT]
-top = cff.topDictIndex[0]
-for key, value in (("FullName", f"{FAMILY} Regular"), ("FamilyName", FAMILY)):
-    if hasattr(top, key):
-        setattr(top, key, value)
 font.save(sys.argv[2])
 PYTHON
 

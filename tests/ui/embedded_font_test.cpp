@@ -1,5 +1,5 @@
 // The subset font built into the program: it holds every character the program shows, it
-// measures exactly like the full Noto Sans CJK SC it was cut from, and characters it lacks
+// measures exactly like the full AR PL UMing CN it was cut from, and characters it lacks
 // still reach the screen through the system's fonts.
 
 #include <QFontDatabase>
@@ -23,7 +23,7 @@
 
 namespace {
 
-const QString FULL_FONT_FAMILY = QStringLiteral("Noto Sans CJK SC");
+const QString FULL_FONT_FAMILY = QStringLiteral("AR PL UMing CN");
 constexpr int POINTS = 9;
 
 class EmbeddedFont : public ::testing::Test {
@@ -59,7 +59,7 @@ class EmbeddedFont : public ::testing::Test {
 };
 
 constexpr const char *REGENERATE = "a text has a character the embedded font lacks; run "
-                                   "tools/make_ui_font.sh and commit ui/framework/fonts/ZentorUiSubset.otf";
+                                   "tools/make_ui_font.sh and commit ui/framework/fonts/ZentorUiSubset.ttf";
 
 }  // namespace
 
@@ -100,7 +100,7 @@ TEST_F(EmbeddedFont, CoversEveryTextOfTheEditorAndTheAboutBox) {
 TEST_F(EmbeddedFont, MeasuresLikeTheFullFont) {
   const QFont full(FULL_FONT_FAMILY, POINTS);
   if (QFontInfo(full).family() != FULL_FONT_FAMILY) {
-    GTEST_SKIP() << "fonts-noto-cjk is not installed";
+    GTEST_SKIP() << "fonts-arphic-uming is not installed";
   }
   const QFontMetricsF subsetMetrics(font_);
   const QFontMetricsF fullMetrics(full);
@@ -148,4 +148,20 @@ TEST_F(EmbeddedFont, CharactersItLacksAreDrawnFromTheSystemFonts) {
   }
   EXPECT_EQ(drawnByEmbedded, 2);
   EXPECT_EQ(drawnByOthers, 2);
+}
+
+// SimSun 9 points has dialog base units of 6 x 12 pixels at 96 DPI, which make the editor
+// 743 x 543 pixels (495 x 6 / 4 = 742.5, rounded up as MulDiv rounds); the embedded Song face
+// gives the same, so the window fits a 1366 x 768 screen with or without SimSun.
+TEST_F(EmbeddedFont, GivesTheEditorSimSunsSizeAt96Dpi) {
+  if (QFontDatabase::hasFamily(QStringLiteral("SimSun"))) {
+    GTEST_SKIP() << "SimSun is installed, so the dialogs use it";
+  }
+  CProgrammerDlg dialog;
+  dialog.Create();
+  ASSERT_EQ(dialog.logicalDpiY(), 96);
+  const DialogUnits units = DialogUnitsOf(dialog.font());
+  EXPECT_EQ(units.baseWidth, 6);
+  EXPECT_EQ(units.baseHeight, 12);
+  EXPECT_EQ(dialog.size(), QSize(743, 543));
 }

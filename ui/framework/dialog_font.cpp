@@ -18,6 +18,6 @@ QFont DialogFont() {
   if (RegisterEmbeddedFont()) {
     return QFont(QString::fromUtf8(EMBEDDED_FONT_FAMILY), DIALOG_FONT_POINTS);
   }
-  // Only a damaged executable gets here; the full font draws the same.
-  return QFont(QStringLiteral("Noto Sans CJK SC"), DIALOG_FONT_POINTS);
+  // Only a damaged executable gets here; the full font, where installed, draws the same.
+  return QFont(QStringLiteral("AR PL UMing CN"), DIALOG_FONT_POINTS);
 }

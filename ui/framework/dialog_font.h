@@ -1,7 +1,7 @@
 #pragma once
 // The font of both dialogs: 宋体 (SimSun) 9 points where it is installed, otherwise the embedded
-// subset of Noto Sans CJK SC (embedded_font.h) at 9 points: the same glyphs and metrics as the
-// full font of Debian's fonts-noto-cjk, so the window has the same size and look either way.
+// subset of AR PL UMing CN (embedded_font.h) at 9 points, a Song face with SimSun's dialog base
+// units, so the window has the same size and much the same look either way.
 
 #include <QFont>
 
