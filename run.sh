@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the programmer and starts it. With --sim, a simulated radio is started first and COM1
 # is pointed at it, so Read and Write work without a radio.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: first a normal build, with a short smoke run of the
 # in-process benchmarks, then the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the Debian package and a staged install of the normal build,
@@ -8,6 +9,20 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
 tools/install-deps.sh
+
+# Every source file carries the program's licence in its first lines (checked where the sources
+# are a git checkout, whose file list says what is a source).
+missing_licence=""
+git rev-parse --is-inside-work-tree >/dev/null 2>&1 &&
+  missing_licence="$(git ls-files -- '*.cpp' '*.h' '*.c' '*.sh' '*.cmake' '*.awk' '*CMakeLists.txt' .ci/run |
+  while read -r file; do
+    case "$(head -n 2 "$file")" in *'SPDX-License-Identifier: GPL-3.0-or-later'*) ;; *) echo "$file" ;; esac
+  done)"
+if [ -n "$missing_licence" ]; then
+  echo "These files lack the SPDX licence line at the top:" >&2
+  echo "$missing_licence" >&2
+  exit 1
+fi
 
 jobs="$(nproc 2>/dev/null || echo 2)"
 export QT_QPA_PLATFORM=offscreen

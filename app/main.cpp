@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor: the channel programmer. No command line and no settings: every run starts from the
 // built-in defaults. The application name, the caption of every message box, stays the
 // executable's base name, as Qt takes it by default.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Speed of zentor-cli's read and write against the simulated radio paced at 2400 baud, beside
 # the time the bytes need on the line (10 bits a byte at 2400 baud 8N1): read 4 + 187 bytes,
 # write 188 bytes. The editor window needs its fixed 2.0 s and 1.0 s for the same.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # In-process benchmarks: builds the programmer as RelWithDebInfo (the main build in build/) and
 # runs zentor_benchmarks, which times the editor's hot paths on the real window on the offscreen
 # platform: the display of a channel, a keystroke in a frequency edit, the validation pass and

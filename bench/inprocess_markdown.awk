@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns the CSV results of zentor_benchmarks (run with repetitions and aggregates only) into a
 # Markdown table of the medians, with each benchmark's target from its label and whether the
 # wall-clock median stays under it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: launches a program and a minimal Qt Widgets window in turn under Xvfb and
 # compares how fast each puts its window on the screen, how much memory it took to get there and
 # whether it keeps waking up once it sits idle.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns the per-run results of startup.sh into the comparison table. Reads two files, the
 # baseline's first and the program's second, each with lines "startup_ms vmhwm_kib idle_wakeups".
 # Prints a plain table and, when markdown is set, writes the same table there in Markdown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven channel rules over all sixteen channels of an image, the way the window's write
 // checks them, but without stopping at the first failure.

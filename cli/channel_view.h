@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A channel of an image as the editor window shows it, one text per field, and which record
 // bits each field is shown from. `show` prints the texts; `diff` compares them and reports

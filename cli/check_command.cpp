@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli check: the channel rules over all 16 channels, every failure listed.
 
 #include <QCommandLineParser>

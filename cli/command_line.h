@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every command shares: exit codes, its own --help, messages to standard error, and image
 // files named on the command line.

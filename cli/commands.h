@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of zentor-cli. Each takes its own arguments, its name first, with the syntax it
 // was found under, and returns the program's exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli export and import: an image file as CHIRP's CSV, and back.
 
 #include <QCommandLineParser>

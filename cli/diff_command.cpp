@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli diff: per channel and field, what differs between two image files.
 
 #include <QCommandLineParser>

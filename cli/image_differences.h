@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What differs between two images, in the words of the editor where it shows the bytes, and as
 // bytes where it does not: every byte that differs is accounted for.

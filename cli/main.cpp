@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli: the channel programmer's work from the command line, for scripts, backups and
 // programming radios in series. The editor window is left as it is.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli ports: where COM1 and COM2 lead now, and every serial device present.
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli read and write: the radio's memory to an image file and back, with a backup of
 // what the radio held and a read-back check.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio from the command line: the window's port, line settings and frames, but each
 // transfer ends on what happens on the line (the last reply byte, a 1000 ms gap, the last frame

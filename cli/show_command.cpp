@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli show: the band base and the 16 channels as the editor shows them.
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 include_guard(GLOBAL)
 find_program(ZENTOR_GZIP gzip REQUIRED)
 

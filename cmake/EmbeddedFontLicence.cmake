@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The dialog font (ui/framework/fonts/) is built into the programmer, so its licence travels with the
 # program: app/ installs the licence file and the Debian copyright file quotes it whole. Another
 # font means changing only these lines.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a distribution's build gives every program it ships (Debian's dpkg-buildflags): a stack
 # protector, relocations made read-only and bound at start-up, and the checked variants of the C
 # library's buffer functions. The checked variants need the optimiser, and they would hide

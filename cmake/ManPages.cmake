@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Manual pages, installed compressed in section 1. A program with --help gets its page from
 # help2man at build time, so the page cannot fall behind the options; a program without a
 # command line gets a page written by hand.

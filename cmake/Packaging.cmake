@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build directory makes zentor_<version>_<arch>.deb from
 # the install rules of app/, cli/ and tools/. Included last from the top-level CMakeLists.txt, after
 # every install rule is known.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a release says about itself, shared by the programs' --version, the manual pages, the
 # AppStream metadata and the Debian package. The version is the one of project() in the
 # top-level CMakeLists.txt, the release date ZENTOR_RELEASE_DATE beside it.

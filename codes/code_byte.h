@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One encoding for the transmit and the receive code byte: a code is told by the direction's
 // two flag bits (CODED, CTCSS) and its code byte together.

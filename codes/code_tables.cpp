@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "code_tables.h"
 
 // Tone frequencies in hertz; whole numbers carry no decimal part, as the radio's own panel shows them.

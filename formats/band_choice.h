@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The band base for frequencies that come without one: the lowest band whose window holds them
 // all.

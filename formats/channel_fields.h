@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A channel as a CSV line carries it: the values the editor shows, free of the record's bytes.
 

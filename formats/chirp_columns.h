@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The columns of CHIRP's generic CSV file in the order CHIRP writes them, then the three of our
 // own for what CHIRP's memories lack. CHIRP's reader ignores columns it does not know.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 16 channels of a memory image as CHIRP's generic CSV file, and back.
 

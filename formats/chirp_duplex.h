@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transmit frequency against CHIRP's Duplex and Offset: Frequency is the receive frequency,
 // and the transmit frequency is the same (""), above or below it by Offset ("+", "-"), Offset

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers in CHIRP's CSV texts, written and read with integer arithmetic only, so neither the
 // locale nor floating-point rounding can change a digit.

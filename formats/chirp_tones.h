@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two directions' codes against CHIRP's tone columns. CHIRP describes a memory's signalling
 // with one mode (Tone, TSQL, DTCS or Cross with a cross mode) and a set of tone and code fields,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits CSV text into records the way Python's csv module reads what CHIRP writes: commas
 // between fields, a field in double quotes may hold commas, line ends and doubled quotes, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's channel memory as one 187-byte block, exactly as it travels on the serial line:
 // sixteen 11-byte channel records followed by one 11-byte settings record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An image file holds the 187 bytes of a ChannelImage and nothing else, so it opens in a hex
 // editor and in the simulated radio alike.

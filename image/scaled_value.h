@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one conversion from an edit's double (MHz or minutes) to the integer units of the image.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decoded copy of the channel on screen, and the editor state that owns it together with
 // the one memory image of the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which device each name of the editor's port list opens on this machine, looked up afresh at
 // every call, so a cable plugged in after start-up counts from the next transfer.

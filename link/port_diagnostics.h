@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One line of plain words for each way a transfer goes wrong, for standard error (and so the
 // user's journal): the message boxes name no device and no reason, these lines do.

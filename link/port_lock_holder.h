@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Who holds a serial device, as far as the lock files of the serial-port convention tell.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port to the radio's programming cable: opened for one transfer, set to the radio's
 // line parameters, driven without ever waiting, and closed when the transfer's timer ends it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the radio's memory into the editor and writing the edited memory back. A click starts
 // a transfer; a window timer ends it after a fixed time and judges it by what has arrived.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial devices present on this machine, as a user troubleshooting a cable needs to see
 // them: which chip, which driver, and whether this user may open them.

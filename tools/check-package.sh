@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that a finished build installs like any desktop program: makes the Debian package with
 # CPack, reads its control fields and file list, unpacks it, and installs the same build into a
 # scratch DESTDIR. Both trees must hold exactly the programs, the menu entry, the icons and the

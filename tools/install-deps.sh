@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever of the build and test dependencies this Debian 12 machine
 # lacks. Does nothing (and needs no root) when everything is already there.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon, a hand-held radio, at 32×32 and 16×16 pixels in the sixteen
 // standard VGA colours, and writes the two PNG files that ui/framework/icons.qrc embeds. It also
 // writes the larger renditions the desktop menu asks for (48, 64, 128 and 256 pixels): each is one of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates ui/framework/fonts/ZentorUiSubset.ttf, the dialog font embedded in the programmer:
 # a subset of AR PL UMing CN (Debian's fonts-arphic-uming), a Song/Ming face with the metrics of
 # SimSun at 9 points, holding only the characters the program itself shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "channel_display.h"
 
 double ShownMegahertz(std::int32_t units) { return static_cast<double>(units) * MHZ_PER_UNIT; }

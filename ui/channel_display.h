@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the channel controls show for a WorkingChannel, worked out apart from the widgets.
 

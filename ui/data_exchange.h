@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog data exchange between the editor's edits and DialogMembers, in both directions,
 // step by step in a fixed order; a saving exchange stops at its first failing step.

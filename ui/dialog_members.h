@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values the data exchange carries between the editor's edits and the program, in
 // declaration order. The edits show the numbers in MHz and minutes; the WorkingChannel keeps

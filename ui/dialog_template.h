@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor window as data: every control of dialog template 102 with its id, kind, text,
 // place and size in dialog units, in template order, which is also the tab order.

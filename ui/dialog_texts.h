@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text of the editor window and the About box that is not a control's template text, as
 // the user sees it.

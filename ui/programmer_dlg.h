@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor window: one modal dialog built from template 102. It owns the editor's state for
 // the whole run, carries the values of its edits in DialogMembers, and dispatches every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code selection: the code type and code table lists of both directions. The transmit and the
 // receive handlers are twins that differ only in their CodeControls.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ShowWorkingChannel: brings every channel control in line with the WorkingChannel.
 
 #include "channel_display.h"

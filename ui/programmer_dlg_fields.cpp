@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field edit handlers: each carries one user change into the WorkingChannel at once.
 
 #include "channel_display.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image files: the radio's 187 bytes saved to a file and opened again, from the system menu or
 // with Ctrl+S and Ctrl+O. The window's controls and transfers are untouched by them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message map of the editor: which notification of which control runs which handler.
 // Programmatic changes never notify (ListBox, textEdited), and nothing reaches a handler while
 // a data exchange runs.

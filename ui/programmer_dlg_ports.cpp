@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port list tells which device each entry opens, in its tooltip and in each entry's
 // accessible description. A USB cable's device comes and goes as it is plugged in, so the text
 // is looked up each time it is about to be shown, never kept from start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The band base and the window of channel frequencies above it, in one place for the channel
 // rules and for whatever has to pick a band that holds a set of frequencies.

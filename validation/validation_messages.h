@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the channel rules, exactly as the user sees them. The dash and the comma of the band
 // and time-limit texts are the full-width "－" and "，".

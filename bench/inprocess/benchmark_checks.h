@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A benchmark that measures the wrong thing is worse than none: each benchmark checks once,
 // outside its timed loop, that the operation did what it should, and a failed check makes the

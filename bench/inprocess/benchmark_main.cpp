@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark runner. The editor benchmarks need one QApplication for the whole run; it runs on
 // the offscreen platform unless QT_QPA_PLATFORM names another, so the figures do not depend on a
 // display server.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window-free channel work: one load and store of a channel, and the validation pass that
 // runs before every write.
 

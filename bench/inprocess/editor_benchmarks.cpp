@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window's hot paths, timed on the real dialog: the display refresh behind every
 // channel selection, and a keystroke in the transmit frequency edit.
 

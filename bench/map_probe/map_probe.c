@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program on the current X display and reports how long it took until the X server
  * mapped the program's first top-level window, then its peak resident memory a moment later and
  * how often it woke up while left alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef PROC_STATUS_H
 #define PROC_STATUS_H
 

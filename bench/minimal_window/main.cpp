@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the programmer's start-up is compared against: the least a Qt Widgets program can do
 // to put a window with text on the screen, a top-level label. Default font, no layout, no
 // resources, no translations.

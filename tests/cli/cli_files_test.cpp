@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli's file commands, run as a user runs them.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the built zentor-cli as a user's shell would, and keeps what it said.
 

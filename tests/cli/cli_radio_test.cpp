@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-cli read and write against the simulated radio on its pseudo-terminal.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The complete DCS mapping of the radio, written out row by row: each code with its normal and
 // inverted list position, the byte each form is stored as, and its inversion partner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // While a transfer runs, further clicks on Read and Write do nothing: no byte, no message.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A backup of the radio in a file: read, save, edit, open the file again, write it back.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A read cut off from its side: the device vanishes under it, or the user closes the window
 // before its timer.
 

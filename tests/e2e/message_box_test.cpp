@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfers' messages in the real modal box, dismissed the way a user does it.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which device a transfer opens, what happens when it cannot, and that the device is the
 // transfer's alone while it runs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real editor window with COM1 pointed at a private path where the simulated radio is
 // started, so that Read and Write run over a pseudo-terminal with the window's own timers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Radio memories for the end-to-end tests, spelled out byte by byte here rather than built with
 // the program's own encoders, so that an encoding fault on either side shows.

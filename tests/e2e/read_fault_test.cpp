@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each way the radio can answer a read badly, played by the simulator: the message the user
 // gets, and what the image holds afterwards.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the radio through the window: the reply replaces the image whole, channel 1 comes on
 // screen, and a radio that stops answering cannot pass off an earlier reply.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the end-to-end tests expect to see on the line and on screen, written out as the user
 // and the radio see it.

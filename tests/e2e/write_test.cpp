@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the radio through the window: the frame is the image as edited on screen plus a byte
 // 0x00, and a channel that breaks a rule keeps every byte off the line.
 

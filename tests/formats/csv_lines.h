@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain helpers for the CSV tests: a file's lines split at commas (the exported files hold no
 // quotes), and images built byte by byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any 187 bytes as a radio reply, through the real editor window: every channel is loaded,
 // shown, validated and stored, as the user stepping through all sixteen and a write would do.
 // The only change the display may make to the image is the squelch repair; everything else,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a CHIRP CSV file, read with no base image and with the simulated radio's memory as
 // base. Whatever is accepted must export, and the export must read back to the very same image:
 // with that image as base, and, for a file read without a base, with no base either (the band

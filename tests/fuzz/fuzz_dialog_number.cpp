@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text into the number edits' reader. The reference is the C library itself: the reader
 // must accept exactly the texts that strtod, in the "C" locale, reads as a decimal number
 // followed only by blanks and tabs (zero only when written with a leading '0'), with the same

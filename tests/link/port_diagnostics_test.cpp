@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard-error lines for a port that does not open, from the system's own answer.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counts the errors a serial port reports, to tell one report from a storm of them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pseudo-terminal standing in for the radio: the program opens its slave side as the serial
 // port, the test plays the radio on the master side.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A radio port whose COM1 is the slave side of a fresh pseudo-terminal.
 

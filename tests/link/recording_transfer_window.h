@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A transfer window that records every request in order. Its message box returns at once, after
 // running `onMessage`, so that a test can look at the port while the message would be on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Transfers between an editor state, a recording window and a radio port whose COM1 is the slave
 // side of a fresh pseudo-terminal played by the test.

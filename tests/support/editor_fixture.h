@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A shown editor window with a message recorder in place of the modal box, and the real
 // mouse and keyboard input that the tests drive it with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the next modal window that opens (a message box, the About box) from inside its own
 // event loop, the way a user would, so that a test can run code that waits in such a loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the built zentor-radio-sim as a child process for a test, with its standard error kept in
 // a file the test can search, and a private directory for the files the test hands it.

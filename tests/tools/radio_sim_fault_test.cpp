@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each fault of the simulator, seen from the programmer's side of a real pseudo-terminal.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator as a programmer meets it: a real pseudo-terminal, real bytes, real files.
 
 #include <gtest/gtest.h>

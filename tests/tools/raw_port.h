@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The test's side of the line: the simulated device opened as a programmer opens a serial port,
 // raw at 2400 8N1, with every wait bounded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every memory the simulator starts with by default must satisfy, checked from the raw
 // bytes with the record layout spelled out here rather than taken from the simulator's code.

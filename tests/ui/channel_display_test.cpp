@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the controls show for a channel read from the radio.
 
 #include <QTest>

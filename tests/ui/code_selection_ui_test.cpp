@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing code types and codes for transmit and receive.
 
 #include "editor_fixture.h"

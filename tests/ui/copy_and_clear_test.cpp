@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two copy buttons and "清除".
 
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks of the saving exchange, as the text-change handlers run it on every keystroke.
 
 #include <QTest>

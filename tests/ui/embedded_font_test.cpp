@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subset font built into the program: it holds every character the program shows, it
 // measures exactly like the full AR PL UMing CN it was cut from, and characters it lacks
 // still reach the screen through the system's fonts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field edit handlers, driven by typing and clicking in the real controls.
 
 #include <QTest>

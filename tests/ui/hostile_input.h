@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the hostile-input suite: the editor with a valid channel 1 already stored,
 // the four number edits as data, real keystrokes for any character, and the checks that follow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile texts pasted whole into each of the four number edits: what reaches the edit, the one
 // message (or none), the WorkingChannel field, the image, and what Write's validation then says
 // about channel 1. Outcomes are given for transmit frequency, receive frequency, time limit and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard navigation in every list box: arrows, Home, End, page keys and type-ahead letters.
 // Each selection the keys make must run the list's handler, so that after every key the state
 // agrees with the entry selected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile texts typed key by key. Every keystroke runs the collect, and a failing one hands the
 // edit back with its whole text selected, so the next key replaces it: what finally stands in
 // the edit is often not what was typed. Channel 1 starts valid: band 430, both frequencies

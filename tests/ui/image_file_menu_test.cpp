@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save to and open from an image file, through the system menu and its shortcuts.
 
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enter, Esc, the close box, the system menu and the About box.
 
 #include <QLabel>

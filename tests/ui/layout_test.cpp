@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window built from the template: places, names, tab order, and statics that never get in
 // the way of a click.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the program shows, gathered from the tables and constants that hold them, each
 // with the name of its source for failure messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Chinese: the button of the program's message box, the edits' context menu.
 
 #include <QAbstractButton>

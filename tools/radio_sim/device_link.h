@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The --link symlink through which the programmer finds the simulated radio under a fixed name.
 

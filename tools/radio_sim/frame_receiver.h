@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cuts the raw byte stream from the programmer into read requests and write frames. The line
 // has no framing, so the receiver goes by the request's fixed bytes, the frame length and

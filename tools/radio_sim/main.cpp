@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zentor-radio-sim: a simulated radio on a pseudo-terminal, for end-to-end tests and for trying
 // the programmer without a radio. See --help.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulator's files: the memory it starts from, the memory it saves after each write, and
 // the log of every byte it received.

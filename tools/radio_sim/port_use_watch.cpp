@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "port_use_watch.h"
 
 #include <sys/inotify.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells when the programmer opens and closes the simulated port (Linux inotify on the device).
 //

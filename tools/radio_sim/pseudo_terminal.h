@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pseudo-terminal that stands in for the serial port: the simulator talks on the master side,
 // the programmer opens the slave device as it would open a serial port.

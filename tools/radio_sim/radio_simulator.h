@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated radio on its pseudo-terminal: answers read requests, stores write frames and
 // plays the chosen fault, until it is told to stop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Command line of the simulated radio: what it answers with, where it publishes its line and
 // which fault it plays.

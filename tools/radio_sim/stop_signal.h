@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns SIGTERM, SIGINT and SIGHUP into a readable file descriptor, so the protocol loop can wait
 // for a stop request in the same poll() as for the line, without a race.

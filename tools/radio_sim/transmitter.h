@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts a reply on the line, byte by byte at the pace of a 2400-baud line or all at once. A pty
 // takes bytes as fast as they are written, so without pacing the programmer would never see a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the editor's number edits show a double and read one back. Plain C++ on purpose: the
 // reading rule can be compared with the C library's strtod without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog units to pixels, from the metrics of the dialog font, the way the Windows dialog
 // manager measures them: the horizontal unit is a quarter of the average width of the Latin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data exchange's primitives between one edit and one value: showing a value, reading a
 // number back, and the range and length checks with their standard messages. A failing read or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks the user for a file to save to or to open, with Qt's own file dialog (in the language of
 // the installed Qt translation); tests put a chooser of their own in its place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Length limits of the text edits count bytes of the GBK (code page 936) form of the text: a
 // Chinese character counts two, an ASCII character one.

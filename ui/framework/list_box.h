@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list box that behaves like the Windows one the editor was laid out for: one selection that
 // the user cannot take away, optional sorting as items are added, one item per text line, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the editor's messages go. The program shows each as a modal message box with only an
 // OK button and the exclamation icon, captioned with the application name, and waits until the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts that Qt itself draws for the program (a message box's button, the edits' context
 // menu) in Chinese, as the Chinese edition of Windows shows its own: Qt's qtbase_zh_CN

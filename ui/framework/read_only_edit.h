@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A read-only edit as Windows has it: it shows a text the program sets, and nothing the user
 // does puts text into it. QLineEdit's read-only mode stops the keyboard but still tells an input

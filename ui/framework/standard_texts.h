@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog framework's own texts, as the Chinese edition of Windows shows them: the data
 // exchange's standard messages and the system menu's standard items.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's system menu. Qt cannot add items to the menu of the window manager, so the
 // editor carries its own: the usual window commands, then whatever the dialog appends. Every

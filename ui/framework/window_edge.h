@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three-dimensional edges of Windows controls and windows, drawn with Qt's frame styles:
 // a static edge (one pixel, sunken: shadow above and left, highlight below and right) and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window timers in the manner of Win32 SetTimer/KillTimer: a timer is known by a small id,
 // fires repeatedly on the user-interface thread until it is killed, and never fires after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button whose text wraps onto several lines when the button is too narrow for it, like
 // a Windows multi-line button. text() keeps the text exactly as given; only the painting wraps.
