@@ -15,9 +15,10 @@ namespace {
 
 std::string LocalPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
-// A fixed text, then the system's reason on a line of its own.
+// A fixed text, then the system's reason (in the user's language where the C library has it)
+// on a line of its own.
 std::string WithReason(const char *text, int systemError) {
-  return std::string(text) + "\n" + std::strerror(systemError);
+  return systemError == 0 ? std::string(text) : std::string(text) + "\n" + std::strerror(systemError);
 }
 
 }  // namespace
