@@ -74,13 +74,12 @@ void RadioTransfers::OnClose() {
   window.KillTimer(WRITE_TIMER);
 }
 
-bool RadioTransfers::TakeImage(const ChannelImage &image) {
+void RadioTransfers::TakeImage(const ChannelImage &image) {
   if (currentState != LinkState::Idle) {
-    return false;
+    return;
   }
   editor.image = image;
   ShowChannelOne();
-  return true;
 }
 
 void RadioTransfers::EndRead() {

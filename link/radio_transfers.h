@@ -48,8 +48,8 @@ class RadioTransfers {
   void OnClose();
   // An image from elsewhere (a file) takes the place of the editor's, as a successful read's
   // does: channel 1 becomes current, loaded and shown without a store. Only while Idle, like a
-  // click on Read; false when refused.
-  bool TakeImage(const ChannelImage &image);
+  // click on Read; ignored otherwise.
+  void TakeImage(const ChannelImage &image);
 
   LinkState linkState() const { return currentState; }
 

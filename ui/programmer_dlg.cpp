@@ -254,20 +254,21 @@ void CProgrammerDlg::contextMenuEvent(QContextMenuEvent *event) {
 void CProgrammerDlg::OpenSystemMenu(const QPoint &globalPosition) { systemMenu_->Popup(globalPosition); }
 
 void CProgrammerDlg::OnSysCommand(int commandId) {
-  if ((commandId & 0xFFF0) == IDM_ABOUTBOX) {
-    CAboutBox about(this);
-    about.exec();
-    return;
+  switch (commandId & 0xFFF0) {
+    case IDM_ABOUTBOX: {
+      CAboutBox about(this);
+      about.exec();
+      break;
+    }
+    case IDM_SAVE_TO_FILE:
+      OnSaveToFile();
+      break;
+    case IDM_OPEN_FROM_FILE:
+      OnOpenFromFile();
+      break;
+    default:
+      DefaultSysCommand(commandId);
   }
-  if ((commandId & 0xFFF0) == IDM_SAVE_TO_FILE) {
-    OnSaveToFile();
-    return;
-  }
-  if ((commandId & 0xFFF0) == IDM_OPEN_FROM_FILE) {
-    OnOpenFromFile();
-    return;
-  }
-  DefaultSysCommand(commandId);
 }
 
 void CProgrammerDlg::DefaultSysCommand(int commandId) {

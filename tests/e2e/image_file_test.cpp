@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "fixed_file_chooser.h"
