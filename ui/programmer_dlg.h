@@ -3,7 +3,7 @@
 // The editor window: one modal dialog built from template 102. It owns the editor's state for
 // the whole run, carries the values of its edits in DialogMembers, and dispatches every
 // notification of its controls to one handler. The work of each handler sits in small
-// functions beside the class (channel_display, field_edits, codes/code_selection).
+// functions beside the class (display/channel_display, field_edits, codes/code_selection).
 
 #include <QDialog>
 #include <QIcon>
