@@ -42,6 +42,16 @@ constexpr std::uint8_t FLAG_TX_CODED = 0x08;
 
 constexpr std::uint32_t FIELD24_MAX = 0xFFFFFF;
 
+// A value for a field that holds 0 to `top`, never cut to its low bits (which could be another
+// valid setting): below the field it is 0, above it `top`. Either end keeps the side the user
+// typed, so the number shown afterwards and the rule that refuses it both make sense.
+constexpr std::uint32_t SaturatedToField(std::int32_t value, std::uint32_t top) {
+  if (value < 0) {
+    return 0;
+  }
+  return static_cast<std::uint32_t>(value) > top ? top : static_cast<std::uint32_t>(value);
+}
+
 constexpr int DEFAULT_TOT = 50;       // 5.0 minutes
 constexpr int DEFAULT_SQUELCH = 200;  // squelch level 3
 constexpr int DEFAULT_SQUELCH_LEVEL = 3;

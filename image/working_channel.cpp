@@ -3,15 +3,8 @@
 
 namespace {
 
-std::uint32_t FrequencyForField(std::int32_t frequency) {
-  if (frequency < 0 || static_cast<std::uint32_t>(frequency) > FIELD24_MAX) {
-    return FIELD24_MAX;
-  }
-  return static_cast<std::uint32_t>(frequency);
-}
-
 std::uint8_t TotForField(std::int32_t tot) {
-  return (tot < 0 || tot > 0xFF) ? std::uint8_t{0xFF} : static_cast<std::uint8_t>(tot);
+  return static_cast<std::uint8_t>(SaturatedToField(tot, 0xFF));
 }
 
 std::uint8_t LowByte(std::int32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
@@ -46,10 +39,10 @@ void StoreWorkingChannel(EditorState &state) {
   record[RecordOffset::SQUELCH] = LowByte(channel.squelch);
   record[RecordOffset::FLAGS] = channel.flags;
   record[RecordOffset::TX_CODE] = LowByte(channel.txCode);
-  WriteField24(record + RecordOffset::TX_FREQUENCY, FrequencyForField(channel.txFrequency));
+  WriteField24(record + RecordOffset::TX_FREQUENCY, SaturatedToField(channel.txFrequency, FIELD24_MAX));
   record[RecordOffset::TOT] = TotForField(channel.tot);
   record[RecordOffset::RX_CODE] = LowByte(channel.rxCode);
-  WriteField24(record + RecordOffset::RX_FREQUENCY, FrequencyForField(channel.rxFrequency));
+  WriteField24(record + RecordOffset::RX_FREQUENCY, SaturatedToField(channel.rxFrequency, FIELD24_MAX));
 }
 
 void CopyTxToRx(WorkingChannel &channel) {

@@ -5,9 +5,7 @@
 #include "working_channel.h"
 
 void WriteBandBase(ChannelImage &image, std::int32_t band) {
-  const bool fits = band >= 0 && static_cast<std::uint32_t>(band) <= FIELD24_MAX;
-  WriteField24(image.Settings() + SettingsOffset::BAND_BASE,
-               fits ? static_cast<std::uint32_t>(band) : FIELD24_MAX);
+  WriteField24(image.Settings() + SettingsOffset::BAND_BASE, SaturatedToField(band, FIELD24_MAX));
 }
 
 std::uint8_t FlagsForSpacing(std::uint8_t flags, const std::string &spacingText) {

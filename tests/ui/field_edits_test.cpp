@@ -43,16 +43,20 @@ TEST_F(EditorTest, TheBandGoesIntoTheImageAtOnce) {
   EXPECT_EQ(dialog->State().image.Record(0)[RecordOffset::TX_FREQUENCY], 0);  // nothing stored
 }
 
-TEST_F(EditorTest, ABandBeyond24BitsIsWrittenAsFFFFFFAndRefusedOnValidation) {
-  for (const char *typed : {"2077.7216", "-5"}) {
+TEST_F(EditorTest, ABandBeyond24BitsIsWrittenAsTheNearerEndAndRefusedOnValidation) {
+  const struct {
+    const char *typed;
+    std::uint8_t fieldByte;
+  } cases[] = {{"2077.7216", 0xFF}, {"-5", 0x00}};
+  for (const auto &[typed, fieldByte] : cases) {
     PasteOver(ControlId::BAND_EDIT, QStringLiteral("430"));
     sink.messages.clear();
     PasteOver(ControlId::BAND_EDIT, QString::fromUtf8(typed));
     ASSERT_EQ(sink.messages.size(), 1u) << typed;  // the range message of the edit
     const auto &bytes = dialog->State().image.bytes;
-    EXPECT_EQ(bytes[176], 0xFF) << typed;
-    EXPECT_EQ(bytes[177], 0xFF) << typed;
-    EXPECT_EQ(bytes[178], 0xFF) << typed;
+    EXPECT_EQ(bytes[176], fieldByte) << typed;
+    EXPECT_EQ(bytes[177], fieldByte) << typed;
+    EXPECT_EQ(bytes[178], fieldByte) << typed;
     EXPECT_EQ(dialog->State().working.band, ScaledToInt(QString::fromUtf8(typed).toDouble(), 10000.0));
 
     sink.messages.clear();

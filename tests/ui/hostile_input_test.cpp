@@ -35,6 +35,13 @@ std::array<Outcome, 4> Beyond(std::int64_t field, std::int64_t totField) {
           Took("R", totField, 0xFF, TIME_LIMIT_RULE), Took("R", field, FF_FF_FF, BAND_RULE)};
 }
 
+// A number below every field: it is taken as for Beyond, but stored as 0, the nearer end of
+// each field; the empty frequency then breaks the distance rule, the band and time limit their own.
+std::array<Outcome, 4> Below(std::int64_t field, std::int64_t totField) {
+  return {Took("", field, 0, DISTANCE_RULE), Took("R", field, 0, DISTANCE_RULE),
+          Took("R", totField, 0, TIME_LIMIT_RULE), Took("R", field, 0, BAND_RULE)};
+}
+
 // 440 read whole: both frequencies stay valid, the time limit is out of its range, and a band of
 // 440 leaves 438.025 below the band window.
 std::array<Outcome, 4> Read440() {
@@ -69,21 +76,21 @@ const std::vector<HostileText> &HostileTexts() {
         Took("", 70, 70, PASSES), Took("", 70000, 70000, BAND_RULE)}},
       {"TabsAndBlanksAround", "\t440 \t", Read440()},
       {"Overflow", "1e400", Beyond(INT_MAX_32, INT_MAX_32)},
-      {"NegativeOverflow", "-1e400", Beyond(INT_MIN_32, INT_MIN_32)},
+      {"NegativeOverflow", "-1e400", Below(INT_MIN_32, INT_MIN_32)},
       {"ThousandDigits", std::string(1000, '9'), Beyond(INT_MAX_32, INT_MAX_32)},
       {"Huge", "1e11", Beyond(INT_MAX_32, INT_MAX_32)},
-      {"NegativeFrequency", "-438.0125", Beyond(-4380125, -4380)},
+      {"NegativeFrequency", "-438.0125", Below(-4380125, -4380)},
       // Values whose low bits are a valid setting: 2117.7216 MHz is 440 MHz plus 2^24 units,
       // -1237.7216 MHz is 440 MHz minus 2^24 units; 30.6 and -20.6 minutes are 5.0 minutes
       // plus and minus 256 tenths.
       {"WrapsTo440WhenCut", "2117.7216",
        {Took("", 21177216, FF_FF_FF, DISTANCE_RULE), Took("", 21177216, FF_FF_FF, DISTANCE_RULE),
         Took("R", 21177, 0xFF, TIME_LIMIT_RULE), Took("R", 21177216, FF_FF_FF, BAND_RULE)}},
-      {"NegativeWrapsTo440WhenCut", "-1237.7216", Beyond(-12377216, -12377)},
+      {"NegativeWrapsTo440WhenCut", "-1237.7216", Below(-12377216, -12377)},
       {"TimeLimitWrapsTo5WhenCut", "30.6",
        {Took("", 306000, 306000, DISTANCE_RULE), Took("", 306000, 306000, DISTANCE_RULE),
         Took("", 306, 0xFF, TIME_LIMIT_RULE), Took("", 306000, 306000, BAND_RULE)}},
-      {"NegativeTimeLimitWrapsTo5WhenCut", "-20.6", Beyond(-206000, -206)},
+      {"NegativeTimeLimitWrapsTo5WhenCut", "-20.6", Below(-206000, -206)},
   };
   return texts;
 }

@@ -79,11 +79,11 @@ const std::vector<TypedCase> &TypedCases() {
        Took("RR", 1250, 0xFF, TIME_LIMIT_RULE)},
       // A minus sign can only be typed before digits that are already there.
       {"NegativeByHomeThenMinus", &TX_FREQUENCY, {Chars("438.025"), Key(Qt::Key_Home), Chars("-")},
-       "-438.025", Took("", -4380250, FF_FF_FF, DISTANCE_RULE)},
+       "-438.025", Took("", -4380250, 0, DISTANCE_RULE)},
       {"NegativeByHomeThenMinus", &RX_FREQUENCY, {Chars("438.025"), Key(Qt::Key_Home), Chars("-")},
-       "-438.025", Took("R", -4380250, FF_FF_FF, DISTANCE_RULE)},
+       "-438.025", Took("R", -4380250, 0, DISTANCE_RULE)},
       {"NegativeByHomeThenMinus", &TIME_LIMIT, {Chars("5"), Key(Qt::Key_Home), Chars("-")}, "-5",
-       Took("R", -50, 0xFF, TIME_LIMIT_RULE)},
+       Took("R", -50, 0, TIME_LIMIT_RULE)},
   };
   return cases;
 }

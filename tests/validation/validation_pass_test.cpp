@@ -105,7 +105,7 @@ TEST(ValidationPass, ValuesTooWideForTheirFieldNeverValidateAsAnotherSetting) {
   } cases[] = {
       {20777216, 4000000, 50, MSG_DISTANCE},
       {20777216, 20777216, 50, "1频道接收频率值超出频段范围"},
-      {-4000000, -4000000, 50, "1频道接收频率值超出频段范围"},
+      {4000000, -4000000, 50, MSG_DISTANCE},  // stored as 0, no longer a receive frequency
       {4000000, 4000000, 305, MSG_TOT},
       {4000000, 4000000, -206, MSG_TOT},
   };
