@@ -12,7 +12,7 @@
 #include "channel_image.h"
 
 constexpr int EXIT_DONE = 0;
-constexpr int EXIT_FAILED = 1;  // the radio, a file or a channel rule failed
+constexpr int EXIT_FAILED = 1;  // the radio, a file or a channel rule failed; for diff: the images differ
 constexpr int EXIT_USAGE = 2;   // the command line itself was wrong
 
 constexpr const char *PROGRAM_NAME = "zentor-cli";

@@ -65,25 +65,30 @@ int RunExportCommand(const QStringList &arguments, const CommandSyntax &syntax) 
 
   ChannelImage image;
   if (!LoadImageFile(parser.positionalArguments().at(0), image)) return EXIT_FAILED;
+  // A channel with a code the lists lack goes out without that code; the others are exported.
   const ChirpCsvExport exported = ExportChirpCsv(image);
-  if (!exported.ok) {
-    ComplainAll(exported.errors);
-    return EXIT_FAILED;
-  }
+  ComplainAll(exported.errors);
+  const int status = exported.ok ? EXIT_DONE : EXIT_FAILED;
   if (!parser.isSet(output)) {
     std::cout << exported.text << std::flush;
-    return EXIT_DONE;
+    return status;
   }
-  return WriteTextFile(parser.value(output), exported.text) ? EXIT_DONE : EXIT_FAILED;
+  return WriteTextFile(parser.value(output), exported.text) ? status : EXIT_FAILED;
 }
 
 int RunImportCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   QCommandLineParser parser;
   parser.addPositionalArgument("CSV", "CHIRP's CSV file.");
-  const QCommandLineOption output({"o", "output"}, "The image file to make (required).", "FILE");
+  const QCommandLineOption output({"o", "output"},
+                                  "The image file to make (required). Nothing is written, and the exit "
+                                  "status is 1, when a line is refused or a channel breaks the channel rules.",
+                                  "FILE");
   const QCommandLineOption base("base",
-                                "Take the band base, the channels the CSV lacks and the bytes it "
-                                "cannot carry from this image file, not from the start-up image.",
+                                "Take what CSV cannot carry from this image file, not from the start-up "
+                                "image: the time limit and squelch of a line without those columns, the "
+                                "band base when no line gives one, and image bytes 179 to 186. A channel "
+                                "without a line is empty either way; the channels of FILE this empties "
+                                "are named.",
                                 "FILE");
   parser.addOptions({output, base});
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
@@ -102,15 +107,19 @@ int RunImportCommand(const QStringList &arguments, const CommandSyntax &syntax) 
     Complain("nothing written");
     return EXIT_FAILED;
   }
-  if (!SaveImageFile(parser.value(output), imported.image)) return EXIT_FAILED;
-
-  // The file is kept all the same: the user may put the channels right in the editor window.
+  // Every field the rules look at is a CSV column, so the file itself can always be put right;
+  // writing the image anyway could replace a good one with one the radio will not take.
   const std::vector<ChannelFailure> failures = FailingChannels(imported.image);
   for (const ChannelFailure &failure : failures) Complain(FailureLine(failure));
   if (!failures.empty()) {
-    Complain(QStringLiteral("%1 written, but it breaks the channel rules above; the radio will not take it as it is")
-                 .arg(parser.value(output)));
+    Complain("nothing written: the channels above break the channel rules");
     return EXIT_FAILED;
+  }
+  if (!SaveImageFile(parser.value(output), imported.image)) return EXIT_FAILED;
+  for (const int channel : imported.emptiedChannels) {
+    Complain(QStringLiteral("channel %1 emptied: %2 has no line for it (%3 had it in use)")
+                 .arg(channel)
+                 .arg(parser.positionalArguments().at(0), parser.value(base)));
   }
   return EXIT_DONE;
 }

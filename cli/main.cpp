@@ -24,7 +24,8 @@ void PrintProgramHelp(std::ostream &out) {
     out << "  " << name << std::string(9 - name.size(), ' ') << command.syntax.summary << '\n';
   }
   out << "\n'" << PROGRAM_NAME << " COMMAND --help' tells more about a command.\n"
-      << "Exit status: 0 done, 1 the radio, a file or a channel rule failed, 2 a wrong command line.\n"
+      << "Exit status: 0 done; 1 the radio, a file or a channel rule failed, or (diff) the images\n"
+      << "differ, as diff(1) does; 2 a wrong command line.\n"
       << std::flush;
 }
 

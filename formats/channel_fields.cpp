@@ -41,21 +41,30 @@ int ShownSquelchLevel(std::int32_t squelchByte) {
   return level < 0 ? DEFAULT_SQUELCH_LEVEL : level;
 }
 
-bool FieldsOfChannel(const WorkingChannel &channel, ChannelFields &fields, std::string &error) {
+std::vector<std::string> FieldsOfChannel(const WorkingChannel &channel, ChannelFields &fields) {
   fields.rxFrequency = static_cast<std::uint32_t>(channel.rxFrequency);
   fields.txFrequency = static_cast<std::uint32_t>(channel.txFrequency);
   fields.narrow = (channel.flags & FLAG_NARROW) != 0;
   fields.tot = static_cast<std::uint32_t>(channel.tot);
   fields.squelchLevel = ShownSquelchLevel(channel.squelch);
+  std::vector<std::string> problems;
   if (!CodeOfDirection(channel.flags, TX_CODE_BITS, channel.txCode, fields.tx)) {
-    error = "the transmit code byte " + ByteText(channel.txCode) + " is no code of the radio's lists";
-    return false;
+    fields.tx = {};
+    problems.push_back("the transmit code byte " + ByteText(channel.txCode) +
+                       " is no code of the radio's lists; its transmit tone is left empty");
   }
   if (!CodeOfDirection(channel.flags, RX_CODE_BITS, channel.rxCode, fields.rx)) {
-    error = "the receive code byte " + ByteText(channel.rxCode) + " is no code of the radio's lists";
-    return false;
+    fields.rx = {};
+    problems.push_back("the receive code byte " + ByteText(channel.rxCode) +
+                       " is no code of the radio's lists; its receive tone is left empty");
   }
-  return true;
+  return problems;
+}
+
+bool ShowsEmpty(const ChannelFields &fields) {
+  return fields.rxFrequency == 0 && fields.txFrequency == 0 && fields.tx.type == CodeType::NONE &&
+         fields.rx.type == CodeType::NONE && !fields.narrow && fields.tot == std::uint32_t{DEFAULT_TOT} &&
+         fields.squelchLevel == DEFAULT_SQUELCH_LEVEL;
 }
 
 void ApplyFields(const ChannelFields &fields, WorkingChannel &channel) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "code_byte.h"
 #include "working_channel.h"
@@ -32,10 +33,14 @@ struct ChannelFields {
 // The squelch level the editor shows for a squelch byte: a byte of no level shows level 3.
 int ShownSquelchLevel(std::int32_t squelchByte);
 
-// The fields of a loaded channel. False, with `error` naming the direction, when a coded
-// direction holds a code byte that no list entry encodes to: the editor shows no code for it,
-// and no CSV value could bring that byte back.
-bool FieldsOfChannel(const WorkingChannel &channel, ChannelFields &fields, std::string &error);
+// The fields of a loaded channel. A coded direction whose code byte no list entry encodes to is
+// given as no code: the editor shows no code for it, and no CSV value could bring that byte
+// back. Each such direction is named in the returned list; empty when the fields are complete.
+std::vector<std::string> FieldsOfChannel(const WorkingChannel &channel, ChannelFields &fields);
+
+// What a reset leaves in a channel as the editor shows it: no frequencies, no codes, 25 kHz, 5
+// minutes, level 3. CHIRP leaves such a memory out of its file.
+bool ShowsEmpty(const ChannelFields &fields);
 
 // Puts the fields into a loaded channel. Whatever the fields do not decide stays as loaded: the
 // flag bits 0x07, the code byte and CTCSS bit of a direction without a code, a code byte or a

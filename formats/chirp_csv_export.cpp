@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chirp_csv.h"
 
-#include <optional>
-
 #include "channel_fields.h"
 #include "chirp_columns.h"
 #include "chirp_duplex.h"
@@ -13,12 +11,6 @@
 namespace {
 
 constexpr const char *LINE_END = "\r\n";  // what CHIRP's csv writer ends its lines with
-
-bool IsUnused(const ChannelFields &fields) {
-  return fields.rxFrequency == 0 && fields.txFrequency == 0 && fields.tx.type == CodeType::NONE &&
-         fields.rx.type == CodeType::NONE && !fields.narrow && fields.tot == std::uint32_t{DEFAULT_TOT} &&
-         fields.squelchLevel == DEFAULT_SQUELCH_LEVEL;
-}
 
 void AppendLine(std::string &text, const std::array<std::string, CHIRP_COLUMN_COUNT> &fields) {
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -69,32 +61,29 @@ ChirpCsvExport ExportChirpCsv(const ChannelImage &image) {
 
   EditorState state;
   state.image = image;
-  std::optional<ChannelFields> firstChannel;
+  ChannelFields firstChannel;
   bool anyLine = false;
   for (std::size_t channel = 0; channel < CHANNEL_COUNT; ++channel) {
     state.currentChannel = static_cast<std::int32_t>(channel);
     LoadWorkingChannel(state);
     ChannelFields fields;
-    std::string error;
-    if (!FieldsOfChannel(state.working, fields, error)) {
-      result.errors.push_back("channel " + std::to_string(channel + 1) + ": " + error);
-      continue;
+    const std::vector<std::string> problems = FieldsOfChannel(state.working, fields);
+    for (const std::string &problem : problems) {
+      result.errors.push_back("channel " + std::to_string(channel + 1) + ": " + problem);
     }
     if (channel == 0) {
       firstChannel = fields;
     }
-    if (!IsUnused(fields)) {
+    // A channel with a code the lists lack is in use, whatever else it shows.
+    if (!problems.empty() || !ShowsEmpty(fields)) {
       AppendLine(result.text, LineOf(static_cast<int>(channel + 1), fields, BandBase(image)));
       anyLine = true;
     }
   }
   // The band base travels in the channel lines; with no channel in use, channel 1 carries it.
-  if (!anyLine && firstChannel) {
-    AppendLine(result.text, LineOf(1, *firstChannel, BandBase(image)));
+  if (!anyLine) {
+    AppendLine(result.text, LineOf(1, firstChannel, BandBase(image)));
   }
   result.ok = result.errors.empty();
-  if (!result.ok) {
-    result.text.clear();
-  }
   return result;
 }

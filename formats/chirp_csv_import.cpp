@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chirp_csv.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -9,6 +10,7 @@
 #include "chirp_numbers.h"
 #include "chirp_row.h"
 #include "csv_records.h"
+#include "printable_text.h"
 #include "working_channel.h"
 
 namespace {
@@ -19,9 +21,10 @@ constexpr std::size_t MAX_ERRORS = 20;
 class ErrorList {
  public:
   void Add(int line, const std::string &error) { Add("line " + std::to_string(line) + ": " + error); }
+  // Messages quote the file's fields, which must not reach a terminal as control characters.
   void Add(const std::string &error) {
     if (errors_.size() < MAX_ERRORS) {
-      errors_.push_back(error);
+      errors_.push_back(EscapeUnprintable(error));
     } else {
       ++dropped_;
     }
@@ -66,10 +69,10 @@ std::string FrequencyList(const std::vector<PlacedFrequency> &frequencies) {
   return list;
 }
 
-// The band base of a file read without a base image: the one its lines give, else the lowest
-// band that holds every set frequency.
+// The band base the file's lines give, else the base image's, else the lowest band that holds
+// every set frequency.
 std::optional<std::uint32_t> BandOfRows(const std::array<std::optional<PlacedRow>, CHANNEL_COUNT> &rows,
-                                        ErrorList &errors) {
+                                        const ChannelImage *base, ErrorList &errors) {
   std::optional<PlacedRow> given;
   std::vector<PlacedFrequency> frequencies;
   for (const auto &placed : rows) {
@@ -92,6 +95,9 @@ std::optional<std::uint32_t> BandOfRows(const std::array<std::optional<PlacedRow
   if (given) {
     return given->row.bandBase;
   }
+  if (base != nullptr) {
+    return BandBase(*base);
+  }
   const BandChoice choice = ChooseBand(frequencies);
   if (!choice.found) {
     errors.Add("no band from 350 to 450 MHz holds every frequency of the file; outside the band of " +
@@ -99,6 +105,11 @@ std::optional<std::uint32_t> BandOfRows(const std::array<std::optional<PlacedRow
     return std::nullopt;
   }
   return choice.band;
+}
+
+bool ShowsInUse(const WorkingChannel &channel) {
+  ChannelFields fields;
+  return !FieldsOfChannel(channel, fields).empty() || !ShowsEmpty(fields);
 }
 
 using ChannelRows = std::array<std::optional<PlacedRow>, CHANNEL_COUNT>;
@@ -143,8 +154,7 @@ bool ReadFile(std::string_view text, const ChannelImage *base, ChannelRows &rows
   if (!errors.Empty()) {
     return false;
   }
-  const std::optional<std::uint32_t> chosen =
-      base != nullptr ? std::optional<std::uint32_t>(BandBase(*base)) : BandOfRows(rows, errors);
+  const std::optional<std::uint32_t> chosen = BandOfRows(rows, base, errors);
   band = chosen.value_or(0);
   return chosen.has_value();
 }
@@ -166,12 +176,23 @@ ChirpCsvImport ImportChirpCsv(std::string_view text, const ChannelImage *base) {
     return result;
   }
 
+  ChannelImage empty;
+  ResetImage(empty);
   EditorState state;
   state.image = result.image;
   for (std::size_t channel = 0; channel < CHANNEL_COUNT; ++channel) {
-    if (!rows[channel]) continue;
     state.currentChannel = static_cast<std::int32_t>(channel);
     LoadWorkingChannel(state);
+    if (!rows[channel]) {
+      // CHIRP writes a line for every memory in use, so a channel without one was deleted or
+      // never set. One the base already shows empty keeps its bytes: they differ from a reset
+      // channel only where no CSV value reaches.
+      if (ShowsInUse(state.working)) {
+        std::copy_n(empty.Record(channel), RECORD_SIZE, state.image.Record(channel));
+        result.emptiedChannels.push_back(static_cast<int>(channel + 1));
+      }
+      continue;
+    }
     ApplyFields(rows[channel]->row.fields, state.working);
     StoreWorkingChannel(state);
   }

@@ -130,8 +130,11 @@ ChirpHeader ReadChirpHeader(const std::vector<std::string> &fields) {
 
 bool ReadChirpRow(const std::vector<std::string> &fields, const ChirpHeader &header, ChirpRow &row,
                   std::string &error) {
-  if (fields.size() < header.width) {
+  // A field too many is most often a decimal comma ("438,0125"); read by place, the line would
+  // give another frequency than the one meant.
+  if (fields.size() != header.width) {
     error = "the line has " + std::to_string(fields.size()) + " fields, the header " + std::to_string(header.width);
+    if (fields.size() > header.width) error += "; numbers take a decimal point, and a comma inside a text needs quotes";
     return false;
   }
   const RowFields line(fields, header);

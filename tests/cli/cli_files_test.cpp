@@ -109,11 +109,40 @@ TEST_F(CliFiles, CsvRoundTripAndRefusal) {
   ASSERT_EQ(imported.status, 0) << imported.err;
   EXPECT_EQ(RunCli({"diff", file, dir.File("back.img")}).out, "");
 
-  std::ofstream(dir.File("bad.csv")) << "Location,Frequency\n17,431.000000\n";
+  std::ofstream(dir.File("bad.csv")) << "Location,Frequency\n17\x1b[31m,431.000000\n";
   const CliRun refused = RunCli({"import", dir.File("bad.csv"), "-o", dir.File("bad.img")});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_NE(refused.err.find("line 2"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("line 2: Location \"17\\x1b[31m\""), std::string::npos) << refused.err;
+  EXPECT_EQ(refused.err.find('\x1b'), std::string::npos);
   EXPECT_FALSE(ReadWholeFile(dir.File("bad.img")).has_value());
+}
+
+TEST_F(CliFiles, ImportEmptiesChannelsWithoutALineAndWritesNoImageThatBreaksTheRules) {
+  const std::string base = Put("base.img", ValidImage());
+  std::ofstream(dir.File("two.csv")) << "Location,Frequency\n2,431.000000\n";
+  const CliRun run = RunCli({"import", dir.File("two.csv"), "-o", dir.File("two.img"), "--base", base});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "zentor-cli: channel 1 emptied: " + dir.File("two.csv") + " has no line for it (" + base +
+                         " had it in use)\n");
+  EXPECT_EQ(RunCli({"diff", base, dir.File("two.img")}).out.substr(0, 18), "channel 1 RX MHz: ");
+
+  // 455 MHz is outside the band of 430 MHz: the image that would break the rules is not written.
+  std::ofstream(dir.File("far.csv")) << "Location,Frequency\n2,455.000000\n";
+  const CliRun far = RunCli({"import", dir.File("far.csv"), "-o", base, "--base", base});
+  EXPECT_EQ(far.status, 1);
+  EXPECT_NE(far.err.find("nothing written"), std::string::npos) << far.err;
+  EXPECT_EQ(RunCli({"diff", base, Put("valid.img", ValidImage())}).status, 0) << "base.img is as it was";
+}
+
+TEST_F(CliFiles, ExportLeavesOutACodeTheListsLackNamesItsChannelAndExportsTheRest) {
+  ChannelImage image = ValidImage();
+  image.Record(1)[RecordOffset::RX_CODE] = 38;  // one past the last CTCSS tone
+  const CliRun run = RunCli({"export", Put("odd.img", image)});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("\r\n1,,438.012500,"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\r\n2,,431.000000,,0.000000,,"), std::string::npos) << run.out;
+  EXPECT_EQ(run.err, "zentor-cli: channel 2: the receive code byte 0x26 is no code of the radio's lists; its "
+                     "receive tone is left empty\n");
 }
 
 }  // namespace

@@ -90,13 +90,25 @@ TEST(ChirpExport, ChannelOneCarriesTheBandWhenNoChannelIsInUse) {
   EXPECT_EQ(lines[1][23], "430.000000");
 }
 
-TEST(ChirpExport, RefusesACodeByteWithoutAListEntry) {
-  // A CTCSS byte of 38 is past the last tone: the editor shows no code, the file could hold none.
-  const ChirpCsvExport csv = ExportChirpCsv(ImageWithChannel(BAND_400, 2, {4000000, 4000000, RX_CTCSS, 0, 38}));
+TEST(ChirpExport, ACodeByteWithoutAListEntryIsLeftOutAndNamedTheRestExported) {
+  // A CTCSS byte of 38 is past the last tone and DCS 0x9C is nobody's inversion: the editor shows
+  // no code for them, and the file can hold none.
+  ChannelImage image = ImageWithChannel(BAND_400, 2, {4000000, 4000000, TX_CTCSS | RX_CTCSS, 0x0B, 38});
+  WriteField24(image.Record(4), 4000250);
+  image.Record(6)[9] = TX_DCS;
+  image.Record(6)[8] = 0x9C;
+  const ChirpCsvExport csv = ExportChirpCsv(image);
   EXPECT_FALSE(csv.ok);
-  EXPECT_TRUE(csv.text.empty());
-  ASSERT_EQ(csv.errors.size(), 1u);
-  EXPECT_EQ(csv.errors[0], "channel 2: the receive code byte 0x26 is no code of the radio's lists");
+  EXPECT_EQ(csv.errors, (std::vector<std::string>{
+                            "channel 2: the receive code byte 0x26 is no code of the radio's lists; its receive "
+                            "tone is left empty",
+                            "channel 7: the transmit code byte 0x9C is no code of the radio's lists; its transmit "
+                            "tone is left empty"}));
+  const std::vector<CsvLine> lines = SplitCrLfLines(csv.text);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(CsvLine(lines[1].begin(), lines[1].begin() + 7), (CsvLine{"2", "", "400.000000", "", "0.000000", "Tone", "100.0"}));
+  EXPECT_EQ(lines[2][0], "5");
+  EXPECT_EQ(CsvLine(lines[3].begin(), lines[3].begin() + 6), (CsvLine{"7", "", "0.000000", "", "0.000000", ""}));
 }
 
 }  // namespace

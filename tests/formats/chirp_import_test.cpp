@@ -51,6 +51,12 @@ TEST(ChirpImport, RefusesWhatTheRadioCannotHoldNamingTheLine) {
        "no band from 350 to 450 MHz holds every frequency of the file; outside the band of 430.000000 MHz, "
        "which holds the most: 360.000000 MHz (line 2)"},
       {HEADER + "1,,431.025000\n", "line 2: the line has 3 fields, the header 24"},
+      {"Location,Name,Frequency\n1,,438,0125\n",
+       "line 2: the line has 4 fields, the header 3; numbers take a decimal point, and a comma inside a text "
+       "needs quotes"},
+      {HEADER + Line("1", ",0,,88.5,88.5,023,NN,023,Tone->Tone,\x1b[2J\x9b\xc2\x9b\xe2\x80\xae中"),
+       "line 2: Mode \"\\x1b[2J\\x9b\\xc2\\x9b\\xe2\\x80\\xae中\" is not one the radio has (FM for 25 kHz, NFM for "
+       "12.5 kHz)"},
       {HEADER + "1,\"open,431.025000\n", "line 2: a quoted field is not closed before the end of the file"},
       {"# nothing but a comment\n\n", "the file has no header line; CHIRP's starts with Location,Name,Frequency"},
       {"Location,Name,Freq\n1,,431\n", "line 1: the header names no Location or no Frequency column; is this CHIRP's CSV?"},
@@ -107,31 +113,37 @@ TEST(ChirpImport, ColumnsByNameInAnyOrderWithOneToneColumn) {
   EXPECT_EQ(csv.image.Record(1)[9], 0x78);
 }
 
-TEST(ChirpImport, BandFromBaseThenFromTheFileThenTheLowestThatFits) {
+TEST(ChirpImport, BandFromTheFileThenFromBaseThenTheLowestThatFits) {
   const std::string line = Line("1", PLAIN, "5.0,3,430.000000");
-  EXPECT_EQ(BandBase(ImportChirpCsv(HEADER + line, nullptr).image), 4300000u);
-  EXPECT_EQ(BandBase(ImportChirpCsv(HEADER + Line("1", PLAIN), nullptr).image), 4200000u);
   const ChannelImage base = ImageWithChannel(4400000, 1, {0, 0, 0, 0, 0});
-  EXPECT_EQ(BandBase(ImportChirpCsv(HEADER + line, &base).image), 4400000u);
+  EXPECT_EQ(BandBase(ImportChirpCsv(HEADER + line, nullptr).image), 4300000u);
+  EXPECT_EQ(BandBase(ImportChirpCsv(HEADER + line, &base).image), 4300000u);
+  EXPECT_EQ(BandBase(ImportChirpCsv(HEADER + Line("1", PLAIN), &base).image), 4400000u);
+  EXPECT_EQ(BandBase(ImportChirpCsv(HEADER + Line("1", PLAIN), nullptr).image), 4200000u);
 }
 
-TEST(ChirpImport, WhatTheFileDoesNotSayComesFromTheBase) {
+TEST(ChirpImport, TheFileDecidesEveryChannelTheBaseOnlyWhatCsvCannotCarry) {
   // Channel 1: flag bits 0x07, a leftover receive CTCSS bit with its byte, a DCS byte 0x05 (shown
-  // as 032N) and a squelch byte of no level (shown as level 3). Channel 2 is not in the file.
+  // as 032N) and a squelch byte of no level (shown as level 3). Channels 2 and 4 are not in the
+  // file: 2 is in use (7.7 minutes) and is emptied; 4 shows empty and keeps bytes no CSV reaches.
   ChannelImage base = ImageWithChannel(4300000, 1, {4310250, 4310250, 0x4F, 0x05, 0x11, 12, 0});
   base.Record(1)[4] = 77;
+  base.Record(3)[9] = 0x47;
+  base.Record(3)[10] = 0;
   base.bytes[179] = 0xA5;
   const std::string text =
       HEADER + Line("1", ",0,Cross,88.5,88.5,032,NN,023,DTCS->,NFM", "2.5,3,") + Line("3", PLAIN, ",,");
   const ChirpCsvImport csv = ImportChirpCsv(text, &base);
   ASSERT_TRUE(csv.ok);
   ChannelImage expected = base;
+  expected.Record(1)[4] = 50;
   expected.Record(0)[4] = 25;
   expected.Record(0)[9] = 0xCF;  // narrow now; everything else as it was
   std::uint8_t *channel3 = expected.Record(2);
   WriteField24(channel3, 4310250);
   WriteField24(channel3 + 5, 4310250);
   EXPECT_EQ(csv.image.bytes, expected.bytes);
+  EXPECT_EQ(csv.emptiedChannels, std::vector<int>{2});
 }
 
 }  // namespace

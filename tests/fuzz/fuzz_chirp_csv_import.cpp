@@ -2,8 +2,10 @@
 // Any text as a CHIRP CSV file, read with no base image and with the simulated radio's memory as
 // base. Whatever is accepted must export, and the export must read back to the very same image:
 // with that image as base, and, for a file read without a base, with no base either (the band
-// base travels in the file). Whatever is refused must say why.
+// base travels in the file). Whatever is refused must say why, in messages without a control
+// character: they quote the file's fields and go to a terminal.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,10 +17,19 @@
 
 namespace {
 
+bool HasControlByte(const std::string &message) {
+  return std::any_of(message.begin(), message.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
 void CheckRoundTrip(const std::string &text, const ChannelImage *base) {
   const ChirpCsvImport imported = ImportChirpCsv(text, base);
   if (!imported.ok) {
     FuzzCheck(!imported.errors.empty(), "a refused file gets a message");
+    FuzzCheck(std::none_of(imported.errors.begin(), imported.errors.end(), HasControlByte),
+              "no control character reaches a message");
     return;
   }
   FuzzCheck(imported.errors.empty(), "an accepted file has no errors");
