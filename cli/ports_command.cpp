@@ -2,7 +2,6 @@
 // zentor-cli ports: where COM1 and COM2 lead now, and every serial device present.
 
 #include <QCommandLineParser>
-#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +12,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "port_device.h"
+#include "port_diagnostics.h"
 #include "serial_devices.h"
 
 namespace {
@@ -22,9 +22,8 @@ std::string AccessOf(const std::string &path) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) return "missing";
   if (::access(path.c_str(), R_OK | W_OK) == 0) return "may open";
-  const group *owner = ::getgrgid(status.st_gid);
-  return owner == nullptr ? std::string("no permission")
-                          : "no permission (join group " + std::string(owner->gr_name) + ")";
+  const std::string group = GroupThatMayOpen(status);
+  return "no permission (" + (group.empty() ? OwnerOnlyText(status) : "join group " + group) + ")";
 }
 
 }  // namespace

@@ -22,6 +22,17 @@ QCommandLineOption PortOption() {
                             "PORT", "COM1");
 }
 
+// The port -p names. An empty name (an unset variable in a script) is a usage error, never a
+// quiet fall-back to some default device. Empty after the complaint.
+std::string PortArgument(const QCommandLineParser &parser, const QCommandLineOption &port, const char *command) {
+  const std::string name = LocalPath(parser.value(port));
+  if (name.empty()) {
+    Complain(std::string(command) + ": the port name is empty; give COM1, COM2 or a device path\nTry 'zentor-cli " +
+             command + " --help'.");
+  }
+  return name;
+}
+
 std::string Seconds(double seconds) {
   char text[32];
   std::snprintf(text, sizeof text, "%.3f s", seconds);
@@ -32,10 +43,10 @@ std::string Seconds(double seconds) {
 bool ReadWholeImage(RadioSession &session, ChannelImage &image) {
   std::string error;
   if (!session.Read(image, true, error)) {
-    Complain("read from " + session.DevicePath() + " failed: " + error);
+    Complain("read from " + session.DeviceLabel() + " failed: " + error);
     return false;
   }
-  Complain("read 187 bytes from " + session.DevicePath() + " in " + Seconds(session.LastTransferSeconds()));
+  Complain("read 187 bytes from " + session.DeviceLabel() + " in " + Seconds(session.LastTransferSeconds()));
   return true;
 }
 
@@ -51,8 +62,10 @@ int RunReadCommand(const QStringList &arguments, const CommandSyntax &syntax) {
     Complain("read: say where the image goes with -o FILE\nTry 'zentor-cli read --help'.");
     return EXIT_USAGE;
   }
+  const std::string portArgument = PortArgument(parser, port, "read");
+  if (portArgument.empty()) return EXIT_USAGE;
 
-  RadioSession session(LocalPath(parser.value(port)));
+  RadioSession session(portArgument);
   ChannelImage image;
   if (!ReadWholeImage(session, image)) {
     Complain("no file written");
@@ -71,6 +84,8 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   const QCommandLineOption verify("verify", "Read the radio back afterwards and compare it byte for byte.");
   parser.addOptions({port, backup, verify});
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
+  const std::string portArgument = PortArgument(parser, port, "write");
+  if (portArgument.empty()) return EXIT_USAGE;
 
   ChannelImage image;
   if (!LoadImageFile(parser.positionalArguments().at(0), image)) return EXIT_FAILED;
@@ -86,7 +101,7 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
              "the window's Read and 'zentor-cli read' until a file with a nonzero byte 179 is written");
   }
 
-  RadioSession session(LocalPath(parser.value(port)));
+  RadioSession session(portArgument);
   if (parser.isSet(backup)) {
     ChannelImage held;
     if (!ReadWholeImage(session, held) || !SaveImageFile(parser.value(backup), held)) {
@@ -96,10 +111,10 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   }
   std::string error;
   if (!session.Write(image, error)) {
-    Complain("write to " + session.DevicePath() + " failed: " + error);
+    Complain("write to " + session.DeviceLabel() + " failed: " + error);
     return EXIT_FAILED;
   }
-  Complain("wrote 188 bytes to " + session.DevicePath() + " in " + Seconds(session.LastTransferSeconds()));
+  Complain("wrote 188 bytes to " + session.DeviceLabel() + " in " + Seconds(session.LastTransferSeconds()));
   if (!parser.isSet(verify)) return EXIT_DONE;
 
   // A radio may still be storing the frame; the window gives it a second before it could read.
@@ -116,6 +131,6 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
     for (const std::string &line : differences) Complain("  " + line);
     return EXIT_FAILED;
   }
-  Complain("verified: the radio holds all 187 bytes as written");
+  Complain("verified: the radio on " + session.DeviceLabel() + " holds all 187 bytes as written");
   return EXIT_DONE;
 }

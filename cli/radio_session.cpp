@@ -12,6 +12,7 @@
 #include "port_device.h"
 #include "port_diagnostics.h"
 #include "radio_transfers.h"
+#include "reply_judgement.h"
 
 namespace {
 
@@ -43,19 +44,21 @@ bool WaitForSignal(RadioPort &port, Signal signal, int limitMs, Start start) {
 RadioSession::RadioSession(const std::string &portArgument) {
   if (portArgument == "COM1" || portArgument == "COM2") {
     portName = portArgument;
-    devicePath = PortDevicePath(portArgument);
   } else {
     // A device path goes through the same override the window offers for COM1, so the open
-    // itself is the window's, exclusive lock included.
+    // itself is the window's: link resolved, other programs' locks honoured, exclusive.
     portName = "COM1";
-    devicePath = portArgument;
     qputenv("ZENTOR_COM1", QByteArray::fromStdString(portArgument));
   }
 }
 
+std::string RadioSession::DeviceLabel() const {
+  return PortDeviceLabel(LookUpPortDevice(portName, port.SerialByIdFolder()));
+}
+
 bool RadioSession::Open(std::string &error) {
   if (port.OpenRadioPort(portName) != 0) return true;
-  error = OpenFailureText(devicePath, DiagnoseOpenFailure(devicePath, port.portHandle.errorString().toStdString()));
+  error = OpenFailureText(port.DeviceLabel(), port.WhyOpenFailed());
   return false;
 }
 
@@ -73,17 +76,20 @@ bool RadioSession::Read(ChannelImage &image, bool needMarker, std::string &error
   const std::size_t arrived = port.ReplyLength();
   port.CloseRadioPort();
 
-  if (arrived < REPLY_SIZE) {
-    error = "the radio answered " + std::to_string(arrived) + " of " + std::to_string(REPLY_SIZE) +
-            " bytes" + (arrived == 0 ? ": is it on, and the cable in?" : "");
-    return false;
+  switch (JudgeReply(port.receiveBuffer, arrived, needMarker)) {
+    case ReplyFault::NONE:
+      ReplaceImage(image, port.receiveBuffer.data());
+      return true;
+    case ReplyFault::ZERO_MARKER:
+      error = "the radio answered 187 bytes, but byte 179 (the reply marker) is 0";
+      return false;
+    case ReplyFault::NO_REPLY:
+    case ReplyFault::CUT_SHORT:
+      break;
   }
-  if (needMarker && port.receiveBuffer[REPLY_MARKER_OFFSET] == 0) {
-    error = "the radio answered 187 bytes, but byte 179 (the reply marker) is 0";
-    return false;
-  }
-  ReplaceImage(image, port.receiveBuffer.data());
-  return true;
+  error = "the radio answered " + std::to_string(arrived) + " of " + std::to_string(REPLY_SIZE) + " bytes" +
+          (arrived == 0 ? ": is it on, and the cable in?" : "");
+  return false;
 }
 
 bool RadioSession::Write(const ChannelImage &image, std::string &error) {

@@ -14,14 +14,15 @@
 
 class RadioSession {
  public:
-  // `portArgument` is COM1, COM2 or a device path.
+  // `portArgument` is COM1, COM2 or a device path (not empty).
   explicit RadioSession(const std::string &portArgument);
 
-  const std::string &DevicePath() const { return devicePath; }
+  // The device as messages name it: its path, or "LINK -> DEVICE" for a path that is a link.
+  std::string DeviceLabel() const;
 
-  // Sends the read request and takes the reply. True when all 187 bytes arrived; with
-  // `needMarker` also only when byte 179 is nonzero, as the window demands. `image` changes only
-  // on success; `error` says what went wrong, with the number of bytes that arrived.
+  // Sends the read request and takes the reply, judged as the window judges it (JudgeReply):
+  // all 187 bytes, and with `needMarker` byte 179 nonzero. `image` changes only on success;
+  // `error` says what went wrong, with the number of bytes that arrived.
   bool Read(ChannelImage &image, bool needMarker, std::string &error);
 
   // Sends the 188-byte write frame and returns once the driver has put its last byte on the
@@ -38,7 +39,6 @@ class RadioSession {
 
   RadioPort port;
   std::string portName;
-  std::string devicePath;
   QElapsedTimer writeBegan;
   double lastTransferSeconds = 0;
 };

@@ -39,13 +39,17 @@ std::vector<std::string> SortedEntries(const std::string &folder) {
   return names;
 }
 
+}  // namespace
+
 std::string ResolvedPath(const std::string &path) {
   std::array<char, PATH_MAX> resolved{};
   // A link that leads nowhere is kept as it is: the open then fails with its own reason.
   return realpath(path.c_str(), resolved.data()) != nullptr ? std::string(resolved.data()) : path;
 }
 
-}  // namespace
+std::string PortDeviceLabel(const PortDevice &device) {
+  return device.link.empty() ? device.path : device.link + " -> " + device.path;
+}
 
 PortDevice LookUpPortDevice(const std::string &portName, const std::string &byIdFolder) {
   for (const PortChoice &choice : PORT_CHOICES) {
@@ -55,14 +59,17 @@ PortDevice LookUpPortDevice(const std::string &portName, const std::string &byId
     // An empty variable counts as unset, so "ZENTOR_COM1=" cannot turn COM1 into no device.
     const char *overridePath = std::getenv(choice.overrideVariable);
     if (overridePath != nullptr && overridePath[0] != '\0') {
-      return {overridePath, choice.overrideVariable};
+      // Locked and opened under the device's own name, so that other programs' locks on it are
+      // seen, and ours by them.
+      const std::string device = ResolvedPath(overridePath);
+      return {device, choice.overrideVariable, device != overridePath ? overridePath : std::string()};
     }
     const std::vector<std::string> entries = SortedEntries(byIdFolder);
     if (choice.byIdPosition < entries.size()) {
       const std::string &entry = entries[choice.byIdPosition];
-      return {ResolvedPath(byIdFolder + "/" + entry), entry};
+      return {ResolvedPath(byIdFolder + "/" + entry), entry, std::string()};
     }
-    return {choice.defaultPath, std::string()};
+    return {choice.defaultPath, std::string(), std::string()};
   }
   return {};
 }
@@ -76,7 +83,7 @@ std::string PortDeviceDescription(const std::string &portName, const std::string
   if (device.path.empty()) {
     return std::string();
   }
-  std::string text = portName + ": " + device.path;
+  std::string text = portName + ": " + PortDeviceLabel(device);
   if (!device.origin.empty()) {
     text += " (" + device.origin + ")";
   }

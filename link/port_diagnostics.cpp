@@ -3,31 +3,35 @@
 
 #include <fcntl.h>
 #include <grp.h>
-#include <sys/stat.h>
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "channel_image.h"
-#include "port_lock_holder.h"
 #include "serial_devices.h"
 
 namespace {
 
-std::string GroupName(gid_t gid) {
-  const group *entry = getgrgid(gid);
-  return entry != nullptr ? entry->gr_name : "dialout";
+OpenFailure WithFault(OpenFault fault, const std::string &reason) {
+  OpenFailure failure;
+  failure.fault = fault;
+  failure.reason = reason;
+  return failure;
 }
 
-OpenFailure WithFault(OpenFault fault, int error) { return {fault, std::strerror(error), {}, {}, {}}; }
+OpenFailure WithFault(OpenFault fault, int error) { return WithFault(fault, std::strerror(error)); }
 
 OpenFailure FromOpenError(int error, const struct stat &info) {
   switch (error) {
     case EACCES:
     case EPERM: {
       OpenFailure failure = WithFault(OpenFault::PERMISSION, error);
-      failure.group = GroupName(info.st_gid);
+      failure.group = GroupThatMayOpen(info);
+      if (failure.group.empty()) {
+        failure.owner = OwnerOnlyText(info);
+      }
       return failure;
     }
     case EBUSY:
@@ -41,26 +45,33 @@ OpenFailure FromOpenError(int error, const struct stat &info) {
   }
 }
 
-std::string PortAndDevice(const std::string &portName, const std::string &devicePath) {
-  return portName + " (" + devicePath + "): ";
+std::string PortAndDevice(const std::string &portName, const std::string &device) {
+  return portName + " (" + device + "): ";
 }
 
 }  // namespace
 
-OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string &fallbackReason) {
+OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string &fallbackReason,
+                                const std::vector<std::string> &lockFolders) {
   OpenFailure failure;
   struct stat info {};
   if (stat(devicePath.c_str(), &info) != 0) {
     failure = WithFault(OpenFault::NO_DEVICE, errno);
-  } else if (std::string holder = LockHolderOf(devicePath); !holder.empty()) {
-    failure = {OpenFault::BUSY, "locked by another program", {}, holder, {}};
+  } else if (!S_ISCHR(info.st_mode)) {
+    failure = WithFault(OpenFault::NOT_A_PORT, "not a serial port");
+  } else if (std::string holder = LockHolderOf(devicePath, lockFolders); !holder.empty()) {
+    failure = WithFault(OpenFault::BUSY, "locked by another program");
+    failure.holder = holder;
   } else {
     // The port's own error text does not tell a lock from a permission, so ask the system.
     // Both fail before the driver opens the line, so the attempt changes nothing on the wire.
     const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd >= 0) {
+      // A device that is no terminal (/dev/null, a sound card) opens but takes no line settings.
+      const bool terminal = isatty(fd) != 0;
       close(fd);
-      failure = {OpenFault::OTHER, fallbackReason, {}, {}, {}};
+      failure = terminal ? WithFault(OpenFault::OTHER, fallbackReason)
+                         : WithFault(OpenFault::NOT_A_PORT, "not a serial port");
     } else {
       failure = FromOpenError(errno, info);
     }
@@ -71,46 +82,76 @@ OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string
   return failure;
 }
 
-std::string OpenFailureText(const std::string &devicePath, const OpenFailure &failure) {
-  std::string line = "cannot open " + devicePath + ": " + failure.reason;
+std::string GroupThatMayOpen(const struct stat &info) {
+  if ((info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP)) {
+    return std::string();
+  }
+  const group *entry = getgrgid(info.st_gid);
+  return entry != nullptr ? std::string(entry->gr_name) : std::to_string(info.st_gid);
+}
+
+std::string OwnerOnlyText(const struct stat &info) {
+  if (info.st_uid == 0) {
+    return "only root may open it";
+  }
+  const passwd *entry = getpwuid(info.st_uid);
+  const std::string owner = entry != nullptr ? std::string(entry->pw_name) : std::to_string(info.st_uid);
+  return "only its owner " + owner + " (or root) may open it";
+}
+
+std::string OpenFailureText(const std::string &device, const OpenFailure &failure) {
+  if (failure.fault == OpenFault::NOT_A_PORT) {
+    return device + " is not a serial port";
+  }
+  std::string line = "cannot open " + device + ": " + failure.reason;
   switch (failure.fault) {
     case OpenFault::NO_DEVICE:
       line += "; serial devices present: " + failure.present;
       break;
     case OpenFault::PERMISSION:
-      line += "; the device belongs to the group " + failure.group + ": join it with 'sudo usermod -aG " +
-              failure.group + " $USER', then log out and in again";
+      if (failure.group.empty()) {
+        line += "; " + failure.owner;
+      } else {
+        line += "; the device belongs to the group " + failure.group + ": join it with 'sudo usermod -aG " +
+                failure.group + " $USER', then log out and in again";
+      }
       break;
     case OpenFault::BUSY:
-      line += "; " + (failure.holder.empty() ? "another program holds it" : "held by " + failure.holder) +
-              " (ModemManager and brltty are the usual suspects)";
+      // The usual suspects only where no lock file named the holder: they keep none.
+      line += failure.holder.empty() ? "; another program holds it (ModemManager and brltty are the usual suspects)"
+                                     : "; held by " + failure.holder;
       break;
+    case OpenFault::NOT_A_PORT:
     case OpenFault::OTHER:
       break;
   }
   return line;
 }
 
-std::string OpenFailureLine(const std::string &portName, const std::string &devicePath,
-                            const OpenFailure &failure) {
-  return portName + ": " + OpenFailureText(devicePath, failure);
+std::string OpenFailureLine(const std::string &portName, const std::string &device, const OpenFailure &failure) {
+  return portName + ": " + OpenFailureText(device, failure);
 }
 
-std::string ReadFailureLine(const std::string &portName, const std::string &devicePath,
+std::string ReadFailureLine(const std::string &portName, const std::string &device, ReplyFault fault,
                             std::size_t bytesArrived, std::size_t replySize) {
-  if (bytesArrived == 0) {
-    return PortAndDevice(portName, devicePath) +
-           "no reply: the radio did not answer; check that the cable is fully in, the radio is "
-           "switched on, and " + portName + " is the cable's port";
+  const std::string counted = std::to_string(bytesArrived) + " of " + std::to_string(replySize) + " bytes arrived";
+  switch (fault) {
+    case ReplyFault::NO_REPLY:
+      return PortAndDevice(portName, device) +
+             "no reply: the radio did not answer; check that the cable is fully in, the radio is "
+             "switched on, and " + portName + " is the cable's port";
+    case ReplyFault::CUT_SHORT:
+      return PortAndDevice(portName, device) + "bad reply: only " + counted + "; the reply was cut short";
+    case ReplyFault::ZERO_MARKER:
+    case ReplyFault::NONE:
+      break;
   }
-  const std::string marker = "byte " + std::to_string(REPLY_MARKER_OFFSET) + ", the reply marker, ";
-  return PortAndDevice(portName, devicePath) + "bad reply: " + std::to_string(bytesArrived) + " of " +
-         std::to_string(replySize) + " bytes arrived and " + marker +
-         (bytesArrived > REPLY_MARKER_OFFSET ? "is zero" : "is not among them");
+  return PortAndDevice(portName, device) + "bad reply: " + counted + " and byte " +
+         std::to_string(REPLY_MARKER_OFFSET) + ", the reply marker, is zero";
 }
 
-std::string ShortWriteLine(const std::string &portName, const std::string &devicePath,
-                           std::size_t bytesHanded, std::size_t frameSize) {
-  return PortAndDevice(portName, devicePath) + "write fell short: only " + std::to_string(bytesHanded) +
-         " of the " + std::to_string(frameSize) + " bytes went to the device";
+std::string ShortWriteLine(const std::string &portName, const std::string &device, std::size_t bytesHanded,
+                           std::size_t frameSize) {
+  return PortAndDevice(portName, device) + "write fell short: only " + std::to_string(bytesHanded) + " of the " +
+         std::to_string(frameSize) + " bytes went to the device";
 }

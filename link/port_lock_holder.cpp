@@ -4,8 +4,11 @@
 #include <signal.h>
 #include <sys/types.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 
 namespace {
@@ -28,20 +31,27 @@ std::vector<std::string> LockFileNames(const std::string &devicePath) {
   return names;
 }
 
-// Both Qt and the classic lock files start with the holder's PID in decimal, the classic ones
-// padded with spaces.
+// Three forms name the holder: Qt's and the classic ASCII one ("      1234\n", ten characters
+// and a newline, as minicom and picocom write it) start with the PID in decimal, the classic
+// padded with spaces; the oldest form holds the PID as a binary int and nothing else.
 pid_t PidInLockFile(const std::string &path) {
-  std::ifstream file(path);
-  std::string head;
-  std::getline(file, head);
+  std::ifstream file(path, std::ios::binary);
+  std::array<char, 64> head{};
+  file.read(head.data(), static_cast<std::streamsize>(head.size()));
+  const auto size = static_cast<std::size_t>(file.gcount());
+  const auto isText = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0 || c == ' ' || c == '\n'; };
+  if (size == sizeof(int) && !std::all_of(head.begin(), head.begin() + sizeof(int), isText)) {
+    int pid = 0;
+    std::memcpy(&pid, head.data(), sizeof pid);
+    return static_cast<pid_t>(pid);
+  }
   std::size_t at = 0;
-  while (at < head.size() && head[at] == ' ') {
+  while (at < size && head[at] == ' ') {
     ++at;
   }
   long pid = 0;
   // Bounded, so that a file of digits cannot overflow it: no PID has this many.
-  for (; at < head.size() && std::isdigit(static_cast<unsigned char>(head[at])) != 0 && pid < 100000000;
-       ++at) {
+  for (; at < size && std::isdigit(static_cast<unsigned char>(head[at])) != 0 && pid < 100000000; ++at) {
     pid = pid * 10 + (head[at] - '0');
   }
   return static_cast<pid_t>(pid);
@@ -68,7 +78,7 @@ std::string LockHolderOf(const std::string &devicePath, const std::vector<std::s
     for (const std::string &name : LockFileNames(devicePath)) {
       const pid_t pid = PidInLockFile(folder + "/" + name);
       if (!IsAlive(pid)) {
-        continue;  // no lock file, or a stale one that the next open clears away
+        continue;  // no lock file, or a stale one: its holder has gone
       }
       const std::string program = ProcessName(pid);
       return (program.empty() ? "a process" : program) + " (PID " + std::to_string(pid) + ")";

@@ -12,7 +12,8 @@ constexpr qint64 RECEIVE_QUEUE_SIZE = 1024;
 
 }  // namespace
 
-RadioPort::RadioPort(QObject *parent) : QObject(parent), serialByIdFolder(SERIAL_BY_ID_FOLDER) {
+RadioPort::RadioPort(QObject *parent)
+    : QObject(parent), serialByIdFolder(SERIAL_BY_ID_FOLDER), lockFolders(SerialLockFolders()) {
   connect(&portHandle, &QSerialPort::readyRead, this, &RadioPort::OnReadyRead);
   connect(&portHandle, &QSerialPort::bytesWritten, this, &RadioPort::OnBytesWritten);
   connect(&portHandle, &QSerialPort::errorOccurred, this, &RadioPort::OnPortError);
@@ -34,15 +35,29 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   writeErrorSeen = false;
 
   openErrorText.clear();
-  devicePath = PortDevicePath(portName, serialByIdFolder);
-  if (devicePath.empty()) {
+  lockHolder.clear();
+  device = LookUpPortDevice(portName, serialByIdFolder);
+  if (device.path.empty()) {
     openErrorText = "no such port";
+    return 0;
+  }
+  // Asked before Qt is: Qt's own lock (a QLockFile) takes a lock file it cannot read, such as
+  // the classic "      1234\n" of minicom or picocom, for stale once it is half a minute old,
+  // deletes it and opens the device under the holder's feet. The lock under the link's name
+  // counts too: a Qt program that opened the device by the link locked it under that name.
+  lockHolder = LockHolderOf(device.path, lockFolders);
+  if (lockHolder.empty() && !device.link.empty()) {
+    lockHolder = LockHolderOf(device.link, lockFolders);
+  }
+  if (!lockHolder.empty()) {
+    openErrorText = "locked by another program";
     return 0;
   }
   // Qt 6 takes the device exclusively at the open: a lock file (LCK..name in the system's lock
   // directory) keeps out every program that honours it, and TIOCEXCL on the descriptor makes
-  // any further open(2) fail with EBUSY for all but privileged processes.
-  portHandle.setPortName(QString::fromStdString(devicePath));
+  // any further open(2) fail with EBUSY for all but privileged processes. The device's own path,
+  // never the link's, so that the lock file is the one every other program looks for.
+  portHandle.setPortName(QString::fromStdString(device.path));
   if (!portHandle.open(QIODevice::ReadWrite)) {
     openErrorText = portHandle.errorString().toStdString();
     return 0;
@@ -99,6 +114,17 @@ void RadioPort::CloseRadioPort() {
   if (portHandle.isOpen()) {
     portHandle.close();  // drops Qt's buffers with the descriptor: no readyRead can follow
   }
+}
+
+OpenFailure RadioPort::WhyOpenFailed() const {
+  if (!lockHolder.empty()) {
+    OpenFailure failure;
+    failure.fault = OpenFault::BUSY;
+    failure.reason = openErrorText;
+    failure.holder = lockHolder;
+    return failure;
+  }
+  return DiagnoseOpenFailure(device.path, openErrorText, lockFolders);
 }
 
 bool RadioPort::WriteFellShort() const { return writeErrorSeen || bytesHanded < bytesQueued; }

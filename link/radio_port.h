@@ -11,9 +11,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "channel_image.h"
 #include "port_device.h"
+#include "port_diagnostics.h"
 
 constexpr qint32 RADIO_BAUD_RATE = 2400;
 constexpr std::size_t REPLY_SIZE = IMAGE_SIZE;  // the radio answers with its whole image
@@ -28,16 +30,22 @@ class RadioPort : public QObject {
   ~RadioPort() override;
 
   // 1 when the device behind `portName` is open (exclusively) and set to 2400 8N1, 0 when it
-  // could not be opened. Whether the device took each setting is not examined.
+  // could not be opened: also when a lock file names a live process as its holder, whatever
+  // Qt's own lock would make of it. Whether the device took each setting is not examined.
   int OpenRadioPort(const std::string &portName);
 
-  // The device the last open tried (empty for a name that is no port), and why it failed.
-  const std::string &DevicePath() const { return devicePath; }
+  // The device the last open tried (empty for a name that is no port), with the link it was
+  // named by (PortDeviceLabel), and why it failed.
+  const std::string &DevicePath() const { return device.path; }
+  std::string DeviceLabel() const { return PortDeviceLabel(device); }
   const std::string &OpenErrorText() const { return openErrorText; }
+  OpenFailure WhyOpenFailed() const;
 
   // Where the USB serial devices' stable names are looked up (port_device.h); tests use their own.
   void SetSerialByIdFolder(const std::string &folder) { serialByIdFolder = folder; }
   const std::string &SerialByIdFolder() const { return serialByIdFolder; }
+  // Where other programs' lock files are looked for (port_lock_holder.h); tests use their own.
+  void SetLockFolders(const std::vector<std::string> &folders) { lockFolders = folders; }
 
   // Queues `count` bytes for sending and returns at once. The bytes are copied at the call.
   void StartPortWrite(const std::uint8_t *bytes, int count);
@@ -78,8 +86,10 @@ class RadioPort : public QObject {
   void OnPortError(QSerialPort::SerialPortError error);
 
   std::string serialByIdFolder;
-  std::string devicePath;
+  std::vector<std::string> lockFolders;
+  PortDevice device;
   std::string openErrorText;
+  std::string lockHolder;  // who held the device at the last open, by its lock file
   QTimer replyGapTimer;
   ReplyRead replyRead = ReplyRead::NONE;
   std::size_t replyLength = 0;  // reply bytes placed in receiveBuffer so far

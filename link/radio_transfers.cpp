@@ -8,6 +8,7 @@
 #include "channel_rules.h"
 #include "link_messages.h"
 #include "port_diagnostics.h"
+#include "reply_judgement.h"
 
 RadioTransfers::RadioTransfers(EditorState &state, RadioPort &port, TransferWindow &transferWindow,
                                std::ostream &diagnosticStream)
@@ -27,8 +28,7 @@ void RadioTransfers::OnReadClicked() {
     return;
   }
   radio.StartPortWrite(readRequest.data(), static_cast<int>(readRequest.size()));
-  // Cleared so that a reply cut short is never completed with bytes of an earlier reply; the
-  // marker alone would let such a mixture pass as the radio's memory.
+  // Cleared, so that nothing of an earlier reply is ever taken for part of this one.
   radio.receiveBuffer.fill(0);
   radio.StartReplyRead();
   window.SetTimer(READ_TIMER, READ_TIMER_MS);
@@ -84,12 +84,12 @@ void RadioTransfers::TakeImage(const ChannelImage &image) {
 
 void RadioTransfers::EndRead() {
   window.KillTimer(READ_TIMER);
-  if (radio.receiveBuffer[REPLY_MARKER_OFFSET] == 0) {
-    radio.CloseRadioPort();
-    Report(ReadFailureLine(transferPort, radio.DevicePath(), radio.ReplyLength(), REPLY_SIZE));
+  radio.CloseRadioPort();
+  const ReplyFault fault = JudgeReply(radio.receiveBuffer, radio.ReplyLength());
+  if (fault != ReplyFault::NONE) {
+    Report(ReadFailureLine(transferPort, radio.DeviceLabel(), fault, radio.ReplyLength(), REPLY_SIZE));
     window.ShowMessage(MSG_READ_FAILED);
   } else {
-    radio.CloseRadioPort();
     ReplaceImage(editor.image, radio.receiveBuffer.data());
     // Back to zero, so that the next read with no radio answering cannot pass on this reply.
     radio.receiveBuffer[REPLY_MARKER_OFFSET] = 0;
@@ -104,7 +104,7 @@ void RadioTransfers::EndWrite() {
   // whole frame to its driver has certainly not delivered it.
   const bool fellShort = radio.WriteFellShort();
   if (fellShort) {
-    Report(ShortWriteLine(transferPort, radio.DevicePath(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
+    Report(ShortWriteLine(transferPort, radio.DeviceLabel(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
   }
   window.ShowMessage(fellShort ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
   // Only now: the port stays open while the message is on screen, giving the frame that long
@@ -123,12 +123,11 @@ void RadioTransfers::ShowChannelOne() {
 }
 
 void RadioTransfers::ReportOpenFailure() {
-  const std::string &devicePath = radio.DevicePath();
-  if (devicePath.empty()) {
+  if (radio.DevicePath().empty()) {
     Report(transferPort + ": no such port");
     return;
   }
-  Report(OpenFailureLine(transferPort, devicePath, DiagnoseOpenFailure(devicePath, radio.OpenErrorText())));
+  Report(OpenFailureLine(transferPort, radio.DeviceLabel(), radio.WhyOpenFailed()));
 }
 
 void RadioTransfers::Report(const std::string &line) {

@@ -27,7 +27,7 @@ TEST(CliRadio, ReadSavesAWholeMarkedReplyAndNothingElse) {
     SimProcess sim({"--no-pacing"});
     const CliRun run = RunCli({"read", "-p", sim.DevicePath(), "-o", dir.File("radio.img")});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Says(run, "read 187 bytes")) << run.err;
+    EXPECT_TRUE(Says(run, "read 187 bytes from " + sim.DevicePath() + " in ")) << run.err;
     EXPECT_EQ(ReadWholeFile(dir.File("radio.img")), SampleBytes());
   }
   const std::vector<std::pair<std::vector<std::string>, std::string>> faults = {
@@ -53,7 +53,8 @@ TEST(CliRadio, WriteBacksUpThenWritesAndVerifies) {
   const CliRun run = RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--backup",
                              dir.File("old.img"), "--verify"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(Says(run, "verified")) << run.err;
+  EXPECT_TRUE(Says(run, "wrote 188 bytes to " + sim.DevicePath() + " in ")) << run.err;
+  EXPECT_TRUE(Says(run, "verified: the radio on " + sim.DevicePath() + " holds")) << run.err;
   EXPECT_EQ(ReadWholeFile(dir.File("old.img")), SampleBytes());
   EXPECT_EQ(ReadWholeFile(dir.File("radio.img")), BytesOf(ValidImage()));
 }
@@ -65,6 +66,19 @@ TEST(CliRadio, VerifyCatchesARadioThatStoresAByteWrongly) {
   const CliRun run = RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--verify"});
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(Says(run, "channel 1 TOT min: 0.3 -> 0.2")) << run.err;
+}
+
+TEST(CliRadio, AnEmptyPortNameIsAUsageError) {
+  TempDir dir;
+  ASSERT_TRUE(PutImage(dir.File("new.img"), ValidImage()));
+  const std::vector<std::vector<std::string>> commands = {{"read", "-p", "", "-o", dir.File("radio.img")},
+                                                          {"write", "-p", "", dir.File("new.img")}};
+  for (const std::vector<std::string> &arguments : commands) {
+    const CliRun run = RunCli(arguments);
+    EXPECT_EQ(run.status, 2) << arguments[0];
+    EXPECT_TRUE(Says(run, arguments[0] + ": the port name is empty")) << run.err;
+  }
+  EXPECT_FALSE(ReadWholeFile(dir.File("radio.img")).has_value());
 }
 
 TEST(CliRadio, WriteOfABrokenImageSendsNothing) {

@@ -96,9 +96,10 @@ TEST_F(PortChoice, NoOtherOpenOfTheDeviceSucceedsWhileTheReadHoldsIt) {
   ClickButton(ControlId::READ_BUTTON);
   ASSERT_EQ(dialog->CurrentLinkState(), LinkState::Reading);
 
-  // Another port object of this program, on the same path: kept out by the device's lock file,
-  // which holds for root too.
-  QSerialPort other(QString::fromStdString(LinkPath()));
+  // Another port object of this program, on the device behind COM1's link: kept out by the
+  // device's lock file, which holds for root too. The transfer locks the device under its own
+  // name, not the link's, so that every program that opens the device sees the lock.
+  QSerialPort other(QString::fromStdString(radio->DevicePath()));
   EXPECT_FALSE(other.open(QIODevice::ReadWrite));
   // Another, unprivileged program: kept out by the terminal's exclusive mode, whatever the
   // path it uses.

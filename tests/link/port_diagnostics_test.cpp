@@ -9,11 +9,13 @@
 #include <unistd.h>
 
 #include <QSerialPort>
+#include <ios>
 #include <string>
 
 #include "event_loop.h"
 #include "port_diagnostics.h"
 #include "pseudo_terminal.h"
+#include "sim_process.h"
 
 namespace {
 
@@ -47,16 +49,26 @@ std::string LineOfAnUnprivilegedProgram(const std::string &path) {
 
 }  // namespace
 
-TEST(PortDiagnostics, PermissionDeniedNamesTheDevicesGroupAndHowToJoinIt) {
+TEST(PortDiagnostics, PermissionDeniedNamesTheGroupOnlyWhereJoiningItWouldHelp) {
+  if (geteuid() != 0) {
+    GTEST_SKIP() << "playing a user without access to a device takes root";
+  }
   PseudoTerminal cable;
   const std::string path = cable.SlavePath();
-  ASSERT_EQ(chmod(path.c_str(), 0660), 0);
   struct stat info {};
   ASSERT_EQ(stat(path.c_str(), &info), 0);
+  ASSERT_EQ(info.st_uid, 0u);  // root opened the pseudo-terminal, so root owns it
   const std::string group = getgrgid(info.st_gid)->gr_name;
+  const std::string denied = "COM1: cannot open " + path + ": Permission denied; ";
+
+  ASSERT_EQ(chmod(path.c_str(), 0660), 0);
   EXPECT_EQ(LineOfAnUnprivilegedProgram(path),
-            "COM1: cannot open " + path + ": Permission denied; the device belongs to the group " + group +
-                ": join it with 'sudo usermod -aG " + group + " $USER', then log out and in again");
+            denied + "the device belongs to the group " + group + ": join it with 'sudo usermod -aG " + group +
+                " $USER', then log out and in again");
+  for (const mode_t ownerOnly : {0600u, 0640u, 0620u}) {
+    ASSERT_EQ(chmod(path.c_str(), ownerOnly), 0);
+    EXPECT_EQ(LineOfAnUnprivilegedProgram(path), denied + "only root may open it") << std::oct << ownerOnly;
+  }
 }
 
 TEST(PortDiagnostics, LockedDeviceNamesTheProgramThatHoldsIt) {
@@ -69,5 +81,14 @@ TEST(PortDiagnostics, LockedDeviceNamesTheProgramThatHoldsIt) {
   EXPECT_EQ(failure.fault, OpenFault::BUSY);
   EXPECT_EQ(OpenFailureLine("COM2", cable.SlavePath(), failure),
             "COM2: cannot open " + cable.SlavePath() + ": locked by another program; held by link_tests (PID " +
-                std::to_string(getpid()) + ") (ModemManager and brltty are the usual suspects)");
+                std::to_string(getpid()) + ")");
+}
+
+TEST(PortDiagnostics, WhatIsNoSerialPortIsCalledSo) {
+  TempDir dir;
+  ASSERT_TRUE(WriteWholeFile(dir.File("image.img"), {1, 2, 3}));
+  for (const std::string &path : {std::string("/dev/null"), dir.File("image.img"), dir.Path()}) {
+    EXPECT_EQ(OpenFailureLine("COM1", path, DiagnoseOpenFailure(path, "Inappropriate ioctl for device")),
+              "COM1: " + path + " is not a serial port");
+  }
 }

@@ -22,7 +22,7 @@ TEST_F(TransfersTest, ReadSendsTheRequestAndTheReplyReplacesTheImage) {
   EXPECT_EQ(diagnostics.str(), "");
 }
 
-TEST_F(TransfersTest, ReadWithoutAMarkedReplyFailsAndKeepsTheImage) {
+TEST_F(TransfersTest, ReadWithoutAWholeMarkedReplyFailsAndKeepsTheImage) {
   struct FailedReply {
     const char *what;
     std::vector<std::uint8_t> bytes;
@@ -37,7 +37,11 @@ TEST_F(TransfersTest, ReadWithoutAMarkedReplyFailsAndKeepsTheImage) {
        "bad reply: 187 of 187 bytes arrived and byte 179, the reply marker, is zero"},
       {"reply stops before the marker",
        std::vector<std::uint8_t>(beforeMarker.begin(), beforeMarker.begin() + REPLY_MARKER_OFFSET),
-       "bad reply: 179 of 187 bytes arrived and byte 179, the reply marker, is not among them"},
+       "bad reply: only 179 of 187 bytes arrived; the reply was cut short"},
+      // The marker came and is set, but bytes 185 and 186 never did.
+      {"reply stops after the marker",
+       std::vector<std::uint8_t>(beforeMarker.begin(), beforeMarker.begin() + REPLY_SIZE - 2),
+       "bad reply: only 185 of 187 bytes arrived; the reply was cut short"},
   };
   for (const FailedReply &failed : cases) {
     SCOPED_TRACE(failed.what);
@@ -62,17 +66,15 @@ TEST_F(TransfersTest, ReadAfterASuccessfulReadFailsWhenTheRadioIsSilent) {
   EXPECT_EQ(ImageBytes(state.image), reply);
 }
 
-TEST_F(TransfersTest, ShortReplyAfterAFullOneIsNotCompletedWithItsBytes) {
-  ReadWithReply(Reply(14, 0x02));  // every byte nonzero
+TEST_F(TransfersTest, ShortReplyAfterAFullOneIsNeitherCompletedWithItsBytesNorTaken) {
+  const std::vector<std::uint8_t> first = Reply(14, 0x02);  // every byte nonzero
+  ReadWithReply(first);
   ExpectTimerEnds(READ_TIMER, MSG_READ_DONE);
 
   const std::vector<std::uint8_t> full = Reply(15, 0x03);
-  const std::vector<std::uint8_t> shortReply(full.begin(), full.begin() + REPLY_MARKER_OFFSET + 2);
-  ReadWithReply(shortReply);
-  ExpectTimerEnds(READ_TIMER, MSG_READ_DONE);
-  std::vector<std::uint8_t> expected = shortReply;
-  expected.resize(IMAGE_SIZE, 0);
-  EXPECT_EQ(ImageBytes(state.image), expected);
+  ReadWithReply(std::vector<std::uint8_t>(full.begin(), full.begin() + REPLY_MARKER_OFFSET + 2));
+  ExpectTimerEnds(READ_TIMER, MSG_READ_FAILED);
+  EXPECT_EQ(ImageBytes(state.image), first);
 }
 
 TEST_F(TransfersTest, HangUpDuringAReadClosesThePortOnceAndTheReadFails) {
