@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "port_device.h"
+#include "image_history.h"
 #include "port_diagnostics.h"
 #include "radio_transfers.h"
 
@@ -83,6 +84,7 @@ bool RadioSession::Read(ChannelImage &image, bool needMarker, std::string &error
     return false;
   }
   ReplaceImage(image, port.receiveBuffer.data());
+  KeepInHistory(HistoryKind::READ, devicePath, image);
   return true;
 }
 
@@ -108,6 +110,7 @@ bool RadioSession::Write(const ChannelImage &image, std::string &error) {
   lastTransferSeconds = static_cast<double>(writeBegan.nsecsElapsed()) / 1e9;
   const bool fellShort = port.WriteFellShort();
   port.CloseRadioPort();
+  KeepInHistory(HistoryKind::WRITE, devicePath, image);
   if (!handedOver || fellShort) {
     error = "the port did not take the whole write frame within " +
             std::to_string(HAND_OVER_LIMIT_MS / 1000) + " s";

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "channel_rules.h"
+#include "image_history.h"
 #include "link_messages.h"
 #include "port_diagnostics.h"
 
@@ -56,6 +57,7 @@ void RadioTransfers::OnWriteClicked() {
   std::array<std::uint8_t, WRITE_FRAME_SIZE> writeFrame{};
   std::copy(editor.image.bytes.begin(), editor.image.bytes.end(), writeFrame.begin());
   writeFrame[IMAGE_SIZE] = 0x00;
+  sentImage = editor.image;
   radio.StartPortWrite(writeFrame.data(), static_cast<int>(writeFrame.size()));
   window.SetTimer(WRITE_TIMER, WRITE_TIMER_MS);
 }
@@ -91,6 +93,7 @@ void RadioTransfers::EndRead() {
   } else {
     radio.CloseRadioPort();
     ReplaceImage(editor.image, radio.receiveBuffer.data());
+    KeepInHistory(HistoryKind::READ, radio.DevicePath(), editor.image, diagnostics);
     // Back to zero, so that the next read with no radio answering cannot pass on this reply.
     radio.receiveBuffer[REPLY_MARKER_OFFSET] = 0;
     window.ShowMessage(MSG_READ_DONE);
@@ -106,6 +109,7 @@ void RadioTransfers::EndWrite() {
   if (fellShort) {
     Report(ShortWriteLine(transferPort, radio.DevicePath(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
   }
+  KeepInHistory(HistoryKind::WRITE, radio.DevicePath(), sentImage, diagnostics);
   window.ShowMessage(fellShort ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
   // Only now: the port stays open while the message is on screen, giving the frame that long
   // to leave the driver.

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history of the window's transfers: what a Read found and what a Write sent, each in a file
+// of its own, and the Open dialog that leads to them.
+
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QTest>
+#include <QUrl>
+
+#include "fixed_file_chooser.h"
+#include "modal_responder.h"
+#include "radio_editor_fixture.h"
+#include "scratch_history.h"
+#include "transfer_expectations.h"
+
+namespace {
+
+class WindowHistory : public RadioEditorTest {
+ protected:
+  ScratchHistory history;  // before the window exists, which learns the folder at its start
+};
+
+bool EndsWith(const std::string &text, const std::string &end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST_F(WindowHistory, ReadAndWriteKeepTheRadioMemoryAndTheFrameAndOpenPutsItBack) {
+  const Bytes radioMemory = ValidMemory(0);
+  ASSERT_TRUE(StartRadio(radioMemory, {"--no-pacing"}));
+  ClickButton(ControlId::READ_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  ClickEntry(ControlId::CHANNEL_LIST, 3);
+  TypeOver(ControlId::TX_FREQUENCY_EDIT, QStringLiteral("440.5"));
+  ClickEntry(ControlId::CHANNEL_LIST, 5);
+  const Bytes edited = ImageBytes();
+  ASSERT_FALSE(SameBytes(edited, radioMemory));
+  ClickButton(ControlId::WRITE_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  EXPECT_EQ(Messages(), (std::vector<std::string>{READ_DONE, WRITE_DONE}));
+
+  const std::vector<std::string> names = history.Names();
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_TRUE(EndsWith(names[0], "-read-radio.img")) << names[0];
+  EXPECT_TRUE(EndsWith(names[1], "-write-radio.img")) << names[1];
+  EXPECT_TRUE(SameBytes(ReadWholeFile(history.File(names[0])).value_or(Bytes{}), radioMemory));
+  EXPECT_TRUE(SameBytes(ReadWholeFile(history.File(names[1])).value_or(Bytes{}), edited));
+
+  // What the radio held before the Write goes back with Open and Write.
+  FixedFileChooser chooser;
+  chooser.path = QString::fromStdString(history.File(names[0]));
+  dialog->SetFileChooser(&chooser);
+  QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
+  ClickButton(ControlId::WRITE_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  ASSERT_TRUE(WaitForRadioLog("write frame: stored", 3000)) << radio->Log();
+  EXPECT_TRUE(SameBytes(ReadWholeFile(SavedPath()).value_or(Bytes{}), radioMemory));
+  dialog->SetFileChooser(nullptr);
+}
+
+TEST_F(WindowHistory, OpenDialogListsTheHistoryFolder) {
+  QList<QUrl> sidebar;
+  ModalResponder user([&](QWidget *modal) {
+    if (auto *open = qobject_cast<QFileDialog *>(modal)) sidebar = open->sidebarUrls();
+    modal->close();
+  });
+  QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_TRUE(user.Responded());
+  EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(QString::fromStdString(history.Folder()))));
+  EXPECT_GT(sidebar.size(), 1) << "Qt's own places stay";
+}
+
+}  // namespace
