@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "port_device.h"
 #include "image_history.h"
+#include "port_device.h"
 #include "port_diagnostics.h"
 #include "radio_transfers.h"
 

@@ -48,7 +48,11 @@ bool Keep(HistoryKind kind, const std::string &devicePath, const ChannelImage &i
     return false;
   }
   std::error_code failure;
-  fs::create_directories(folder, failure);
+  // The channels of every radio programmed on this account: for its owner's eyes only.
+  if (fs::create_directories(folder, failure)) {
+    std::error_code ignored;
+    fs::permissions(folder, fs::perms::owner_all, ignored);
+  }
   if (failure) {
     error = "cannot make the folder " + folder + ": " + failure.message();
     return false;
