@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Part of every test program: the history starts switched off, so that no test, nor a zentor-cli
-// or a window it runs, keeps images in the home of whoever runs the tests. The history's own
-// tests switch it on in a scratch folder (scratch_history.h).
+// Part of every test program: the history starts off, so that no test, nor a program it starts,
+// keeps images in the home of whoever runs the tests (scratch_history.h switches it on).
 
 #include <cstdlib>
 
