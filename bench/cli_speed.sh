@@ -40,6 +40,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# Each run keeps its image in the history, as a user's would, but in the scratch folder.
+export XDG_DATA_HOME="$work/data"
 
 # Paced: the simulator sends its reply at 2400 baud, one byte every 4.17 ms.
 "$sim" --link "$work/radio" >"$work/sim.out" 2>"$work/sim.log" &

@@ -24,8 +24,9 @@ int RunCheckCommand(const QStringList &arguments, const CommandSyntax &syntax);
 int RunDiffCommand(const QStringList &arguments, const CommandSyntax &syntax);
 int RunExportCommand(const QStringList &arguments, const CommandSyntax &syntax);
 int RunImportCommand(const QStringList &arguments, const CommandSyntax &syntax);
+int RunHistoryCommand(const QStringList &arguments, const CommandSyntax &syntax);
 
-constexpr std::array<Command, 8> COMMANDS = {{
+constexpr std::array<Command, 9> COMMANDS = {{
     {{"ports", "", "Lists COM1, COM2 and every serial device present.", 0, 0}, RunPortsCommand},
     {{"read", "", "Reads the radio's memory into an image file.", 0, 0}, RunReadCommand},
     {{"write", "FILE", "Writes an image file into the radio.", 1, 1}, RunWriteCommand},
@@ -38,4 +39,6 @@ constexpr std::array<Command, 8> COMMANDS = {{
     {{"export", "FILE", "Writes the channels of an image file as CHIRP's CSV.", 1, 1},
      RunExportCommand},
     {{"import", "CSV", "Makes an image file from CHIRP's CSV.", 1, 1}, RunImportCommand},
+    {{"history", "", "Lists the images kept of every read and write, newest first.", 0, 0},
+     RunHistoryCommand},
 }};

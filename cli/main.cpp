@@ -26,6 +26,9 @@ void PrintProgramHelp(std::ostream &out) {
   out << "\n'" << PROGRAM_NAME << " COMMAND --help' tells more about a command.\n"
       << "Exit status: 0 done; 1 the radio, a file or a channel rule failed, or (diff) the images\n"
       << "differ, as diff(1) does; 2 a wrong command line.\n"
+      << "\nEvery image read from a radio or written to one, here and in the window, is kept in\n"
+      << "$XDG_DATA_HOME/zentor/history/ (~/.local/share/zentor/history/); 'history' lists them.\n"
+      << "ZENTOR_HISTORY=off keeps nothing.\n"
       << std::flush;
 }
 

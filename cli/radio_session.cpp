@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "image_history.h"
 #include "port_device.h"
 #include "port_diagnostics.h"
 #include "radio_transfers.h"
@@ -79,6 +80,7 @@ bool RadioSession::Read(ChannelImage &image, bool needMarker, std::string &error
   switch (JudgeReply(port.receiveBuffer, arrived, needMarker)) {
     case ReplyFault::NONE:
       ReplaceImage(image, port.receiveBuffer.data());
+      KeepInHistory(HistoryKind::READ, port.DevicePath(), image);
       return true;
     case ReplyFault::ZERO_MARKER:
       error = "the radio answered 187 bytes, but byte 179 (the reply marker) is 0";
@@ -114,6 +116,7 @@ bool RadioSession::Write(const ChannelImage &image, std::string &error) {
   lastTransferSeconds = static_cast<double>(writeBegan.nsecsElapsed()) / 1e9;
   const bool fellShort = port.WriteFellShort();
   port.CloseRadioPort();
+  KeepInHistory(HistoryKind::WRITE, port.DevicePath(), image);
   if (!handedOver || fellShort) {
     error = "the port did not take the whole write frame within " +
             std::to_string(HAND_OVER_LIMIT_MS / 1000) + " s";

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "channel_rules.h"
+#include "image_history.h"
 #include "link_messages.h"
 #include "port_diagnostics.h"
 #include "reply_judgement.h"
@@ -56,6 +57,7 @@ void RadioTransfers::OnWriteClicked() {
   std::array<std::uint8_t, WRITE_FRAME_SIZE> writeFrame{};
   std::copy(editor.image.bytes.begin(), editor.image.bytes.end(), writeFrame.begin());
   writeFrame[IMAGE_SIZE] = 0x00;
+  sentImage = editor.image;
   radio.StartPortWrite(writeFrame.data(), static_cast<int>(writeFrame.size()));
   window.SetTimer(WRITE_TIMER, WRITE_TIMER_MS);
 }
@@ -72,6 +74,10 @@ void RadioTransfers::OnTimer(int /*timerId*/) {
 void RadioTransfers::OnClose() {
   window.KillTimer(READ_TIMER);
   window.KillTimer(WRITE_TIMER);
+  // The frame is on its way and the write will never be judged: keep what was sent all the same.
+  if (currentState == LinkState::Writing) {
+    KeepInHistory(HistoryKind::WRITE, radio.DevicePath(), sentImage, diagnostics);
+  }
 }
 
 void RadioTransfers::TakeImage(const ChannelImage &image) {
@@ -91,6 +97,7 @@ void RadioTransfers::EndRead() {
     window.ShowMessage(MSG_READ_FAILED);
   } else {
     ReplaceImage(editor.image, radio.receiveBuffer.data());
+    KeepInHistory(HistoryKind::READ, radio.DevicePath(), editor.image, diagnostics);
     // Back to zero, so that the next read with no radio answering cannot pass on this reply.
     radio.receiveBuffer[REPLY_MARKER_OFFSET] = 0;
     window.ShowMessage(MSG_READ_DONE);
@@ -106,6 +113,7 @@ void RadioTransfers::EndWrite() {
   if (fellShort) {
     Report(ShortWriteLine(transferPort, radio.DeviceLabel(), radio.BytesHandedOver(), WRITE_FRAME_SIZE));
   }
+  KeepInHistory(HistoryKind::WRITE, radio.DevicePath(), sentImage, diagnostics);
   window.ShowMessage(fellShort ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
   // Only now: the port stays open while the message is on screen, giving the frame that long
   // to leave the driver.

@@ -65,5 +65,6 @@ class RadioTransfers {
   TransferWindow &window;
   std::ostream &diagnostics;
   std::string transferPort;  // the port of the transfer; a change in the list counts from the next
+  ChannelImage sentImage;    // what the write in progress sent, for the history
   LinkState currentState = LinkState::Idle;
 };

@@ -2,6 +2,7 @@
 #include "programmer_dlg.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -17,6 +18,7 @@
 #include "dialog_template.h"
 #include "dialog_texts.h"
 #include "field_edits.h"
+#include "history_folder.h"
 #include "list_box.h"
 #include "system_menu.h"
 #include "template_controls.h"
@@ -36,6 +38,16 @@ class ExchangeScope {
   int &depth_;
 };
 
+// The history's folder beside Qt's places in the Open dialog, so that what a radio held before
+// the last Write is two clicks away from 从文件读入.
+QList<QUrl> HistorySidebar() {
+  const std::string folder = HistoryFolder();
+  if (folder.empty()) {
+    return {};
+  }
+  return {QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder)))};
+}
+
 }  // namespace
 
 CProgrammerDlg::CProgrammerDlg()
@@ -43,7 +55,7 @@ CProgrammerDlg::CProgrammerDlg()
       appIcon_(LoadAppIcon()),
       messageBox_(this),
       messages_(&messageBox_),
-      fileDialogs_(this),
+      fileDialogs_(this, HistorySidebar()),
       files_(&fileDialogs_),
       timers_([this](int timerId) { OnTimer(timerId); }, this),
       transfers_(state_, port_, *this) {}

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
 QString ChosenFile(QFileDialog &dialog) {
@@ -16,7 +18,8 @@ QString ChosenFile(QFileDialog &dialog) {
 
 }  // namespace
 
-FileDialogChooser::FileDialogChooser(QWidget *owner) : owner_(owner) {}
+FileDialogChooser::FileDialogChooser(QWidget *owner, QList<QUrl> openSidebar)
+    : owner_(owner), openSidebar_(std::move(openSidebar)) {}
 
 QString FileDialogChooser::SaveFileName(const QString &caption, const QString &filter,
                                         const QString &defaultSuffix) {
@@ -33,5 +36,8 @@ QString FileDialogChooser::OpenFileName(const QString &caption, const QString &f
   QFileDialog dialog(owner_, caption, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  if (!openSidebar_.isEmpty()) {
+    dialog.setSidebarUrls(dialog.sidebarUrls() + openSidebar_);
+  }
   return ChosenFile(dialog);
 }

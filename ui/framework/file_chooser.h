@@ -3,7 +3,9 @@
 // Asks the user for a file to save to or to open, with Qt's own file dialog (in the language of
 // the installed Qt translation); tests put a chooser of their own in its place.
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 class QWidget;
 
@@ -19,11 +21,13 @@ class FileChooser {
 
 class FileDialogChooser final : public FileChooser {
  public:
-  explicit FileDialogChooser(QWidget *owner);
+  // `openSidebar`: folders the Open dialog lists in its sidebar after Qt's own places.
+  explicit FileDialogChooser(QWidget *owner, QList<QUrl> openSidebar = {});
   QString SaveFileName(const QString &caption, const QString &filter,
                        const QString &defaultSuffix) override;
   QString OpenFileName(const QString &caption, const QString &filter) override;
 
  private:
   QWidget *owner_;
+  QList<QUrl> openSidebar_;
 };

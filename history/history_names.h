@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The name of a history file says when, what and where, and sorts by time:
+// 2026-12-09T16-45-01.123-read-ttyUSB0.img (local time, then read or write, then the device's
+// base name). Nothing else is needed to list the history.
+
+#include <optional>
+#include <string>
+
+enum class HistoryKind { READ, WRITE };
+
+const char *HistoryKindName(HistoryKind kind);  // "read", "write"
+std::optional<HistoryKind> HistoryKindNamed(const std::string &name);
+
+// "2026-12-09T16-45-01.123": the same length for every time, so names sort as times do.
+constexpr std::size_t HISTORY_STAMP_LENGTH = 23;
+
+struct HistoryName {
+  std::string stamp;   // as in the name
+  HistoryKind kind = HistoryKind::READ;
+  std::string device;  // the device label as in the name
+};
+
+// The device's base name with every character a file name or a shell could stumble on replaced
+// by '_': "/dev/ttyUSB0" gives "ttyUSB0".
+std::string DeviceLabel(const std::string &devicePath);
+
+std::string HistoryFileName(const std::string &stamp, HistoryKind kind, const std::string &devicePath);
+
+// Nothing for a name the history did not give (a temporary file, a file of the user's).
+std::optional<HistoryName> ParseHistoryFileName(const std::string &fileName);
