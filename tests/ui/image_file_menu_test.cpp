@@ -28,8 +28,8 @@ class ImageFileMenu : public EditorTest {
 
   ChannelImage SavedImage() const {
     ChannelImage image;
-    std::string error;
-    EXPECT_TRUE(ReadImageFile(chooser.path.toStdString(), image, error)) << error;
+    FileError error;
+    EXPECT_TRUE(ReadImageFile(chooser.path.toStdString(), image, error)) << error.text;
     return image;
   }
   std::int32_t SavedTxFrequency(int channel) const {
