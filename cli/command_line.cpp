@@ -54,6 +54,13 @@ int CheckOutputNames(const QCommandLineParser &parser, std::initializer_list<QCo
       return UsageError(syntax, QStringLiteral("empty file name for --%1").arg(output.names().last()));
     }
   }
+  for (const QCommandLineOption &output : outputs) {
+    FileError error;
+    if (parser.isSet(output) && !MayReplaceRegularFile(LocalPath(parser.value(output)), error)) {
+      Complain(error.text);
+      return EXIT_FAILED;
+    }
+  }
   return -1;
 }
 

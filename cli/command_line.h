@@ -31,9 +31,10 @@ struct CommandSyntax {
 // EXIT_DONE after --help, EXIT_USAGE after an error, which has been reported.
 int ParseCommand(QCommandLineParser &parser, const QStringList &arguments, const CommandSyntax &syntax);
 
-// An empty name for a file to write (an unset variable in a script) is a usage error, found
-// before anything is opened or read from a radio. Returns -1 when every given name is usable,
-// otherwise EXIT_USAGE, reported.
+// The files a command will write, checked before anything is opened or read from a radio: an
+// empty name (an unset variable in a script) is a usage error, and a name that leads to a
+// device, FIFO or directory is refused. Returns -1 when every given name is usable, otherwise
+// the exit status to end with, reported.
 int CheckOutputNames(const QCommandLineParser &parser, std::initializer_list<QCommandLineOption> outputs,
                      const CommandSyntax &syntax);
 

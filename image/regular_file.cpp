@@ -101,6 +101,20 @@ std::string FinalTarget(const std::string &path) {
   return resolved;
 }
 
+// Where a write to `path` must go, and what is there now; refuses what a write must not replace.
+bool FindReplaceable(const std::string &path, std::string &target, struct stat &old, bool &exists,
+                     FileError &error) {
+  error = FileError{};
+  if (path.empty()) return FailWithErrno(error, "cannot write a file without a name", ENOENT);
+  if (!FollowLinks(path, target, old, exists, error)) return false;
+  if (exists && !S_ISREG(old.st_mode)) return FailNotRegular(error, "cannot write " + Named(path, target), old.st_mode);
+  // The rename would replace a file the user has made read-only; a save must not.
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    return FailWithErrno(error, "cannot write " + Named(path, target));
+  }
+  return true;
+}
+
 bool WriteAll(int fd, const char *bytes, std::size_t count) {
   while (count > 0) {
     const ssize_t written = ::write(fd, bytes, count);
@@ -182,17 +196,10 @@ bool ReadRegularFile(const std::string &path, std::size_t limit, std::string &co
 }
 
 bool ReplaceRegularFile(const std::string &path, std::string_view contents, FileError &error) {
-  error = FileError{};
-  if (path.empty()) return FailWithErrno(error, "cannot write a file without a name", ENOENT);
   std::string target;
   struct stat old {};
   bool exists = false;
-  if (!FollowLinks(path, target, old, exists, error)) return false;
-  if (exists && !S_ISREG(old.st_mode)) return FailNotRegular(error, "cannot write " + Named(path, target), old.st_mode);
-  // The rename would replace a file the user has made read-only; a save must not.
-  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-    return FailWithErrno(error, "cannot write " + Named(path, target));
-  }
+  if (!FindReplaceable(path, target, old, exists, error)) return false;
 
   std::string temporary;
   const int fd = CreateTemporary(target, temporary);
@@ -215,6 +222,13 @@ bool ReplaceRegularFile(const std::string &path, std::string_view contents, File
   }
   SyncFolder(target);
   return true;
+}
+
+bool MayReplaceRegularFile(const std::string &path, FileError &error) {
+  std::string target;
+  struct stat old {};
+  bool exists = false;
+  return FindReplaceable(path, target, old, exists, error);
 }
 
 bool NameTheSameFile(const std::string &first, const std::string &second) {

@@ -35,6 +35,11 @@ bool ReadRegularFile(const std::string &path, std::size_t limit, std::string &co
 // temporary file is gone and the old file is as it was.
 bool ReplaceRegularFile(const std::string &path, std::string_view contents, FileError &error);
 
+// The checks ReplaceRegularFile makes before it writes, for a caller that would rather refuse a
+// FIFO or a directory before it reads a radio: true when `path` leads to nothing yet or to a
+// regular file the user may write.
+bool MayReplaceRegularFile(const std::string &path, FileError &error);
+
 // Whether two names lead to one file: the same device and inode, or the same path once every
 // symbolic link and the folders are resolved (for a file that does not exist yet).
 bool NameTheSameFile(const std::string &first, const std::string &second);
