@@ -82,7 +82,7 @@ bool FollowLinks(const std::string &path, std::string &target, struct stat &stat
       return FailWithErrno(error, "cannot follow " + Named(path, target), ENAMETOOLONG);
     }
     link.resize(static_cast<std::size_t>(length));
-    target = link.front() == '/' ? link : FolderOf(target) + "/" + link;
+    target = !link.empty() && link.front() == '/' ? link : FolderOf(target) + "/" + link;
   }
   return FailWithErrno(error, "cannot write " + path, ELOOP);
 }
