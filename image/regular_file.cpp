@@ -53,9 +53,8 @@ const char *KindOf(mode_t mode) {
   return "no regular file";
 }
 
-bool FailNotRegular(FileError &error, const std::string &what, mode_t mode) {
-  return Fail(error, FileProblem::NOT_REGULAR, 0,
-              what + ": " + KindOf(mode) + ", not a regular file; left as it is");
+bool FailNotRegular(FileError &error, const std::string &what, mode_t mode, const char *outcome = "") {
+  return Fail(error, FileProblem::NOT_REGULAR, 0, what + ": " + KindOf(mode) + ", not a regular file" + outcome);
 }
 
 // The user's name for the file, and where it leads when that is somewhere else.
@@ -107,7 +106,9 @@ bool FindReplaceable(const std::string &path, std::string &target, struct stat &
   error = FileError{};
   if (path.empty()) return FailWithErrno(error, "cannot write a file without a name", ENOENT);
   if (!FollowLinks(path, target, old, exists, error)) return false;
-  if (exists && !S_ISREG(old.st_mode)) return FailNotRegular(error, "cannot write " + Named(path, target), old.st_mode);
+  if (exists && !S_ISREG(old.st_mode)) {
+    return FailNotRegular(error, "cannot write " + Named(path, target), old.st_mode, "; left as it is");
+  }
   // The rename would replace a file the user has made read-only; a save must not.
   if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
     return FailWithErrno(error, "cannot write " + Named(path, target));
