@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the programmer and starts it. With --sim, a simulated radio is started first and COM1
+# Builds the programmer (with zentor-cli and the simulated radio) and starts it. With --sim, a simulated radio is started first and COM1
 # is pointed at it, so Read and Write work without a radio.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -16,10 +16,9 @@ done
 
 tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-# Only what is started here; ./test.sh builds the test programs.
-targets=(zentor)
-[ "$use_sim" -eq 1 ] && targets+=(zentor-radio-sim)
-cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target "${targets[@]}"
+# The programs a user runs: the programmer, and for the README's command-line examples
+# zentor-cli and the simulated radio. ./test.sh builds the test programs.
+cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target zentor zentor-cli zentor-radio-sim
 
 if [ "$use_sim" -eq 0 ]; then
   exec build/app/zentor

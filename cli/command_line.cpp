@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
-#include <QFile>
-
 #include <iostream>
 
 #include "image_file.h"
+#include "local_bytes.h"
 
 namespace {
 
@@ -48,22 +47,39 @@ int ParseCommand(QCommandLineParser &parser, const QStringList &arguments, const
   return -1;
 }
 
+int CheckOutputNames(const QCommandLineParser &parser, std::initializer_list<QCommandLineOption> outputs,
+                     const CommandSyntax &syntax) {
+  for (const QCommandLineOption &output : outputs) {
+    if (parser.isSet(output) && parser.value(output).isEmpty()) {
+      return UsageError(syntax, QStringLiteral("empty file name for --%1").arg(output.names().last()));
+    }
+  }
+  for (const QCommandLineOption &output : outputs) {
+    FileError error;
+    if (parser.isSet(output) && !MayReplaceRegularFile(LocalPath(parser.value(output)), error)) {
+      Complain(error.text);
+      return EXIT_FAILED;
+    }
+  }
+  return -1;
+}
+
 void Complain(const std::string &text) { std::cerr << PROGRAM_NAME << ": " << text << std::endl; }
 
-void Complain(const QString &text) { Complain(text.toStdString()); }
+void Complain(const QString &text) { Complain(LocalBytes(text)); }
 
-std::string LocalPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString &path) { return LocalBytes(path); }
 
 bool LoadImageFile(const QString &path, ChannelImage &image) {
-  std::string error;
+  FileError error;
   if (ReadImageFile(LocalPath(path), image, error)) return true;
-  Complain(error);
+  Complain(error.text);
   return false;
 }
 
 bool SaveImageFile(const QString &path, const ChannelImage &image) {
-  std::string error;
+  FileError error;
   if (WriteImageFile(LocalPath(path), image, error)) return true;
-  Complain(error);
+  Complain(error.text);
   return false;
 }

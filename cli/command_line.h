@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <string>
 
 #include "channel_image.h"
@@ -30,12 +31,20 @@ struct CommandSyntax {
 // EXIT_DONE after --help, EXIT_USAGE after an error, which has been reported.
 int ParseCommand(QCommandLineParser &parser, const QStringList &arguments, const CommandSyntax &syntax);
 
-// "zentor-cli: <text>" on standard error.
+// The files a command will write, checked before anything is opened or read from a radio: an
+// empty name (an unset variable in a script) is a usage error, and a name that leads to a
+// device, FIFO or directory is refused. Returns -1 when every given name is usable, otherwise
+// the exit status to end with, reported.
+int CheckOutputNames(const QCommandLineParser &parser, std::initializer_list<QCommandLineOption> outputs,
+                     const CommandSyntax &syntax);
+
+// "zentor-cli: <text>" on standard error; a file name in it as the bytes it came as.
 void Complain(const std::string &text);
 void Complain(const QString &text);
 inline void Complain(const char *text) { Complain(std::string(text)); }
 
-// A file name as the system spells it, for the plain C++ file functions.
+// A file name as the system spells it, for the plain C++ file functions: the very bytes of the
+// command line.
 std::string LocalPath(const QString &path);
 
 // Reads an image file; says why on standard error when it cannot.

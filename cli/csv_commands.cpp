@@ -2,8 +2,6 @@
 // zentor-cli export and import: an image file as CHIRP's CSV, and back.
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QSaveFile>
 
 #include <iostream>
 #include <string>
@@ -12,45 +10,33 @@
 #include "chirp_csv.h"
 #include "command_line.h"
 #include "commands.h"
+#include "regular_file.h"
 
 namespace {
 
 // A CHIRP file of 16 channels is a few kilobytes; anything this large is no such file, and is
 // refused before it fills the memory.
-constexpr qint64 LARGEST_CSV_FILE = 1024 * 1024;
+constexpr std::size_t LARGEST_CSV_FILE = 1024 * 1024;
 
 void ComplainAll(const std::vector<std::string> &errors) {
   for (const std::string &error : errors) Complain(error);
 }
 
 bool ReadCsvFile(const QString &path, std::string &text) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    Complain(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
-    return false;
-  }
-  const QByteArray bytes = file.read(LARGEST_CSV_FILE + 1);
-  if (file.error() != QFileDevice::NoError) {
-    Complain(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    return false;
-  }
-  if (bytes.size() > LARGEST_CSV_FILE) {
+  FileError error;
+  if (ReadRegularFile(LocalPath(path), LARGEST_CSV_FILE, text, error)) return true;
+  if (error.problem == FileProblem::TOO_LARGE) {
     Complain(QStringLiteral("%1 is larger than 1 MiB: no CHIRP file of 16 channels is").arg(path));
-    return false;
+  } else {
+    Complain(error.text);
   }
-  text = bytes.toStdString();
-  return true;
+  return false;
 }
 
-// QSaveFile writes beside the target and renames, like the image files.
 bool WriteTextFile(const QString &path, const std::string &text) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) &&
-      file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-      file.commit()) {
-    return true;
-  }
-  Complain(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+  FileError error;
+  if (ReplaceRegularFile(LocalPath(path), text, error)) return true;
+  Complain(error.text);
   return false;
 }
 
@@ -62,6 +48,7 @@ int RunExportCommand(const QStringList &arguments, const CommandSyntax &syntax) 
   const QCommandLineOption output({"o", "output"}, "Write the CSV to CSV instead of standard output.", "CSV");
   parser.addOption(output);
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
+  if (const int status = CheckOutputNames(parser, {output}, syntax); status >= 0) return status;
 
   ChannelImage image;
   if (!LoadImageFile(parser.positionalArguments().at(0), image)) return EXIT_FAILED;
@@ -92,6 +79,7 @@ int RunImportCommand(const QStringList &arguments, const CommandSyntax &syntax) 
                                 "FILE");
   parser.addOptions({output, base});
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
+  if (const int status = CheckOutputNames(parser, {output}, syntax); status >= 0) return status;
   if (!parser.isSet(output)) {
     Complain("import: say where the image goes with -o FILE\nTry 'zentor-cli import --help'.");
     return EXIT_USAGE;

@@ -24,7 +24,7 @@ namespace {
 // longer a whole image.
 std::optional<int> ChannelsInUse(const std::string &path) {
   ChannelImage image;
-  std::string error;
+  FileError error;
   if (!ReadImageFile(path, image, error)) return std::nullopt;
   int count = 0;
   for (std::size_t channel = 0; channel < CHANNEL_COUNT; ++channel) {

@@ -11,6 +11,8 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "local_bytes.h"
+#include "standard_output.h"
 #include "zentor_version.h"
 
 namespace {
@@ -26,20 +28,17 @@ void PrintProgramHelp(std::ostream &out) {
   out << "\n'" << PROGRAM_NAME << " COMMAND --help' tells more about a command.\n"
       << "Exit status: 0 done; 1 the radio, a file or a channel rule failed, or (diff) the images\n"
       << "differ, as diff(1) does; 2 a wrong command line.\n"
+      << "\nFiles: what a command reads must be a regular file. A file it writes is replaced whole or\n"
+      << "not at all, through a symbolic link to the link's target; a device, FIFO or directory of\n"
+      << "that name is refused and left alone. 'write FILE --backup OLD' refuses an OLD that names\n"
+      << "FILE, and an OLD that exists unless --force is given.\n"
       << "\nEvery image read from a radio or written to one, here and in the window, is kept in\n"
       << "$XDG_DATA_HOME/zentor/history/ (~/.local/share/zentor/history/); 'history' lists them.\n"
       << "ZENTOR_HISTORY=off keeps nothing.\n"
       << std::flush;
 }
 
-}  // namespace
-
-int main(int argc, char *argv[]) {
-  QCoreApplication application(argc, argv);
-  QCoreApplication::setApplicationName(PROGRAM_NAME);
-  QCoreApplication::setApplicationVersion(ZENTOR_VERSION);
-
-  const QStringList arguments = QCoreApplication::arguments();
+int RunProgram(const QStringList &arguments) {
   if (arguments.size() < 2) {
     PrintProgramHelp(std::cerr);
     return EXIT_USAGE;
@@ -61,4 +60,16 @@ int main(int argc, char *argv[]) {
     return EXIT_USAGE;
   }
   return command->run(arguments.mid(1), command->syntax);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[]) {
+  ReserveStandardDescriptors();
+  QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName(PROGRAM_NAME);
+  QCoreApplication::setApplicationVersion(ZENTOR_VERSION);
+  CheckedStandardOutput output;
+  // Not QCoreApplication::arguments(): that loses file names that are not UTF-8.
+  return output.Finish(RunProgram(ArgumentsOf(argc, argv)));
 }

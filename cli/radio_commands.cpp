@@ -3,6 +3,7 @@
 // what the radio held and a read-back check.
 
 #include <QCommandLineParser>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
@@ -14,6 +15,7 @@
 #include "image_differences.h"
 #include "radio_session.h"
 #include "radio_transfers.h"
+#include "regular_file.h"
 
 namespace {
 
@@ -50,6 +52,24 @@ bool ReadWholeImage(RadioSession &session, ChannelImage &image) {
   return true;
 }
 
+// A backup keeps what the radio held. Written over the image about to go out, it would give the
+// next radio of a series the previous customer's channels; written over an older backup, it
+// would lose that customer's. Both are refused before the port is opened.
+bool BackupMayBeWritten(const QString &imagePath, const QString &backupPath, bool force) {
+  if (NameTheSameFile(LocalPath(imagePath), LocalPath(backupPath))) {
+    Complain(QStringLiteral("the backup %1 is the image file %2 itself; nothing sent").arg(backupPath, imagePath));
+    return false;
+  }
+  struct stat status {};
+  if (!force && ::lstat(LocalPath(backupPath).c_str(), &status) == 0) {
+    Complain(QStringLiteral("the backup %1 exists already; name a new file, or add --force to replace it; "
+                            "nothing sent")
+                 .arg(backupPath));
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int RunReadCommand(const QStringList &arguments, const CommandSyntax &syntax) {
@@ -58,6 +78,7 @@ int RunReadCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   const QCommandLineOption output({"o", "output"}, "The image file to write (required).", "FILE");
   parser.addOptions({port, output});
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
+  if (const int status = CheckOutputNames(parser, {output}, syntax); status >= 0) return status;
   if (!parser.isSet(output)) {
     Complain("read: say where the image goes with -o FILE\nTry 'zentor-cli read --help'.");
     return EXIT_USAGE;
@@ -78,14 +99,20 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   QCommandLineParser parser;
   parser.addPositionalArgument("FILE", "Image file of 187 bytes to write.");
   const QCommandLineOption port = PortOption();
-  const QCommandLineOption backup("backup", "First read the radio and save what it held to BACKUP; "
-                                            "nothing is written unless that succeeds.",
+  const QCommandLineOption backup("backup", "First read the radio and save what it held to BACKUP, a new "
+                                            "file other than FILE; nothing is written unless that succeeds.",
                                   "BACKUP");
+  const QCommandLineOption force("force", "Let --backup replace a file that exists.");
   const QCommandLineOption verify("verify", "Read the radio back afterwards and compare it byte for byte.");
-  parser.addOptions({port, backup, verify});
+  parser.addOptions({port, backup, force, verify});
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
   const std::string portArgument = PortArgument(parser, port, "write");
   if (portArgument.empty()) return EXIT_USAGE;
+  if (const int status = CheckOutputNames(parser, {backup}, syntax); status >= 0) return status;
+  if (parser.isSet(backup) &&
+      !BackupMayBeWritten(parser.positionalArguments().at(0), parser.value(backup), parser.isSet(force))) {
+    return EXIT_FAILED;
+  }
 
   ChannelImage image;
   if (!LoadImageFile(parser.positionalArguments().at(0), image)) return EXIT_FAILED;

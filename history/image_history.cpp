@@ -37,7 +37,7 @@ bool RepeatsNewest(const std::vector<HistoryEntry> &entries, HistoryKind kind,
   const HistoryEntry &newest = entries.back();
   if (newest.name.kind != kind || newest.name.device != DeviceLabel(devicePath)) return false;
   ChannelImage held;
-  std::string ignored;
+  FileError ignored;
   return ReadImageFile(newest.path, held, ignored) && held.bytes == image.bytes;
 }
 
@@ -67,7 +67,10 @@ bool Keep(HistoryKind kind, const std::string &devicePath, const ChannelImage &i
     if (failure) error = "cannot rename " + entries.back().path + ": " + failure.message();
     return !failure;
   }
-  if (!WriteImageFile(path, image, error)) return false;
+  if (FileError written; !WriteImageFile(path, image, written)) {
+    error = written.text;
+    return false;
+  }
   return entries.size() < HISTORY_LIMIT || PruneHistory(folder, HISTORY_LIMIT, error);
 }
 

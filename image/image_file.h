@@ -6,15 +6,13 @@
 #include <string>
 
 #include "channel_image.h"
+#include "regular_file.h"
 
-// Reads a file of exactly IMAGE_SIZE bytes into `image`. On failure `image` is untouched,
-// `error` says what went wrong with which file (in English), and `systemError`, when given,
-// receives the errno of the failing call, or 0 when the file was readable but had the wrong size.
-bool ReadImageFile(const std::string &path, ChannelImage &image, std::string &error,
-                   int *systemError = nullptr);
+// Reads a regular file of exactly IMAGE_SIZE bytes into `image`. On failure `image` is
+// untouched and `error` says what went wrong with which file; a file of another size is
+// FileProblem::WRONG_SIZE.
+bool ReadImageFile(const std::string &path, ChannelImage &image, FileError &error);
 
-// Writes the image to a temporary file in the target's folder, flushes it to the disk and
-// renames it over the target: a reader sees the old file or the new one, and a failure leaves
-// no partial file behind. Reports like ReadImageFile.
-bool WriteImageFile(const std::string &path, const ChannelImage &image, std::string &error,
-                    int *systemError = nullptr);
+// Puts the image in place of the file at `path` with ReplaceRegularFile: the old file stays as
+// it was unless the whole image is safely on the disk.
+bool WriteImageFile(const std::string &path, const ChannelImage &image, FileError &error);

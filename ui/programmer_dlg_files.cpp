@@ -16,9 +16,9 @@ namespace {
 std::string LocalPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
 // A fixed text, then the system's reason (in the user's language where the C library has it)
-// on a line of its own.
-std::string WithReason(const char *text, int systemError) {
-  return systemError == 0 ? std::string(text) : std::string(text) + "\n" + std::strerror(systemError);
+// on a line of its own. A file refused for what it is (a FIFO, a device) has no such reason.
+std::string WithReason(const char *text, const FileError &error) {
+  return error.systemError == 0 ? std::string(text) : std::string(text) + "\n" + std::strerror(error.systemError);
 }
 
 }  // namespace
@@ -40,10 +40,9 @@ void CProgrammerDlg::OnSaveToFile() {
   // transfer runs this is as harmless as such a change: a read replaces the whole image when it
   // ends, and a write has already copied its frame.
   StoreWorkingChannel(state_);
-  std::string error;
-  int systemError = 0;
-  if (!WriteImageFile(LocalPath(path), state_.image, error, &systemError)) {
-    ShowMessage(WithReason(MSG_SAVE_FILE_FAILED, systemError));
+  FileError error;
+  if (!WriteImageFile(LocalPath(path), state_.image, error)) {
+    ShowMessage(WithReason(MSG_SAVE_FILE_FAILED, error));
   }
 }
 
@@ -57,11 +56,10 @@ void CProgrammerDlg::OnOpenFromFile() {
     return;
   }
   ChannelImage image;
-  std::string error;
-  int systemError = 0;
-  if (!ReadImageFile(LocalPath(path), image, error, &systemError)) {
-    ShowMessage(systemError == 0 ? std::string(MSG_OPEN_FILE_WRONG_SIZE)
-                                 : WithReason(MSG_OPEN_FILE_FAILED, systemError));
+  FileError error;
+  if (!ReadImageFile(LocalPath(path), image, error)) {
+    ShowMessage(error.problem == FileProblem::WRONG_SIZE ? std::string(MSG_OPEN_FILE_WRONG_SIZE)
+                                                         : WithReason(MSG_OPEN_FILE_FAILED, error));
     return;
   }
   transfers_.TakeImage(image);

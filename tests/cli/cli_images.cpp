@@ -25,6 +25,6 @@ ChannelImage ValidImage() {
 
 
 bool PutImage(const std::string &path, const ChannelImage &image) {
-  std::string error;
+  FileError error;
   return WriteImageFile(path, image, error);
 }

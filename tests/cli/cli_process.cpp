@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_process.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -18,7 +19,7 @@ constexpr std::chrono::seconds RUN_LIMIT{60};
 
 }  // namespace
 
-CliRun RunCli(const std::vector<std::string> &arguments) {
+CliRun RunCli(const std::vector<std::string> &arguments, const std::string &standardOutput) {
   std::vector<std::string> argv = {ZENTOR_CLI_PATH};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   std::vector<char *> pointers;
@@ -36,7 +37,11 @@ CliRun RunCli(const std::vector<std::string> &arguments) {
   }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  if (standardOutput.empty()) {
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, standardOutput.c_str(), O_WRONLY, 0);
+  }
   posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
   for (const int fd : {out[0], out[1], err[0], err[1]}) posix_spawn_file_actions_addclose(&actions, fd);
   pid_t pid = -1;

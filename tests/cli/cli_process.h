@@ -11,7 +11,9 @@ struct CliRun {
   std::string err;
 };
 
-CliRun RunCli(const std::vector<std::string> &arguments);
+// With `standardOutput`, the program's standard output is that file, opened for writing, and
+// `out` stays empty.
+CliRun RunCli(const std::vector<std::string> &arguments, const std::string &standardOutput = {});
 
 // The words of the first line of `text` that starts with `start`, split at blanks.
 std::vector<std::string> WordsOfLine(const std::string &text, const std::string &start);

@@ -53,9 +53,10 @@ TEST(CliRadio, ReadSavesAWholeMarkedReplyAndNothingElse) {
 TEST(CliRadio, WriteBacksUpThenWritesAndVerifies) {
   TempDir dir;
   ASSERT_TRUE(PutImage(dir.File("new.img"), ValidImage()));
+  ASSERT_TRUE(PutImage(dir.File("old.img"), ValidImage()));  // replaced only with --force
   SimProcess sim({"--no-pacing", "--save", dir.File("radio.img")});
   const CliRun run = RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--backup",
-                             dir.File("old.img"), "--verify"});
+                             dir.File("old.img"), "--force", "--verify"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(Says(run, "wrote 188 bytes to " + sim.DevicePath() + " in ")) << run.err;
   EXPECT_TRUE(Says(run, "verified: the radio on " + sim.DevicePath() + " holds")) << run.err;

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include "dialog_texts.h"
@@ -28,8 +30,8 @@ class ImageFileMenu : public EditorTest {
 
   ChannelImage SavedImage() const {
     ChannelImage image;
-    std::string error;
-    EXPECT_TRUE(ReadImageFile(chooser.path.toStdString(), image, error)) << error;
+    FileError error;
+    EXPECT_TRUE(ReadImageFile(chooser.path.toStdString(), image, error)) << error.text;
     return image;
   }
   std::int32_t SavedTxFrequency(int channel) const {
@@ -71,12 +73,17 @@ TEST_F(ImageFileMenu, OpenDropsLaterEditsAndShowsChannelOneOfTheFile) {
   EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(ImageFileMenu, OpenOfAFileOfAnotherSizeChangesNothing) {
+TEST_F(ImageFileMenu, OpenOfAFileOfAnotherSizeOrAFifoChangesNothing) {
   std::ofstream(chooser.path.toStdString(), std::ios::binary) << std::string(186, '\x11');
+  const QString fifo = folder.filePath(QStringLiteral("fifo.bin"));
+  ASSERT_EQ(::mkfifo(fifo.toStdString().c_str(), 0600), 0);  // nobody ever writes into it
   TypeOver(ControlId::TX_FREQUENCY_EDIT, QStringLiteral("438.0125"));
   const EditorState before = dialog->State();
   QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
-  EXPECT_EQ(sink.messages, std::vector<QString>{QString::fromUtf8(MSG_OPEN_FILE_WRONG_SIZE)});
+  chooser.path = fifo;
+  QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(sink.messages, (std::vector<QString>{QString::fromUtf8(MSG_OPEN_FILE_WRONG_SIZE),
+                                                 QString::fromUtf8(MSG_OPEN_FILE_FAILED)}));
   EXPECT_EQ(dialog->State().image.bytes, before.image.bytes);
   EXPECT_EQ(dialog->State().working, before.working);
   EXPECT_EQ(Edit(ControlId::TX_FREQUENCY_EDIT)->text(), QStringLiteral("438.0125"));

@@ -4,8 +4,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
+
+#include "image_file.h"
 
 namespace {
 
@@ -29,50 +33,17 @@ bool WriteAll(int fd, const std::uint8_t *bytes, std::size_t count) {
 }  // namespace
 
 std::string LoadMemoryFile(const std::string &path, RadioMemory &memory) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Describe("cannot open", path);
-  // One byte more than needed, so a file that is too long is told from one that fits.
-  std::uint8_t buffer[IMAGE_SIZE + 1];
-  std::size_t total = 0;
-  while (total < sizeof buffer) {
-    const ssize_t got = ::read(fd, buffer + total, sizeof buffer - total);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      const std::string message = Describe("cannot read", path);
-      ::close(fd);
-      return message;
-    }
-    if (got == 0) break;
-    total += static_cast<std::size_t>(got);
-  }
-  ::close(fd);
-  if (total != IMAGE_SIZE) {
-    return path + ": a memory file must hold exactly " + std::to_string(IMAGE_SIZE) + " bytes";
-  }
-  std::memcpy(memory.data(), buffer, IMAGE_SIZE);
+  ChannelImage image;
+  FileError error;
+  if (!ReadImageFile(path, image, error)) return error.text;
+  std::copy(image.bytes.begin(), image.bytes.end(), memory.begin());
   return {};
 }
 
 std::string SaveMemoryFile(const std::string &path, const RadioMemory &memory) {
-  const std::string temporary = path + ".tmp." + std::to_string(::getpid());
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Describe("cannot create", temporary);
-  const bool written = WriteAll(fd, memory.data(), memory.size());
-  const std::string writeError = written ? std::string() : Describe("cannot write", temporary);
-  if (::close(fd) != 0 && written) {
-    ::unlink(temporary.c_str());
-    return Describe("cannot write", temporary);
-  }
-  if (!written) {
-    ::unlink(temporary.c_str());
-    return writeError;
-  }
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    const std::string message = Describe("cannot rename onto", path);
-    ::unlink(temporary.c_str());
-    return message;
-  }
-  return {};
+  FileError error;
+  const std::string_view bytes(reinterpret_cast<const char *>(memory.data()), memory.size());
+  return ReplaceRegularFile(path, bytes, error) ? std::string() : error.text;
 }
 
 ReceivedBytesLog::~ReceivedBytesLog() {

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Every file the programs read or write (image files, CSV files, backups, the window's save,
+// the simulated radio's memory) goes through these two functions, so a FIFO never blocks a
+// reader and a failed write never costs the user a good file.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+enum class FileProblem {
+  NONE,
+  SYSTEM,       // a system call failed; systemError holds its errno
+  NOT_REGULAR,  // a directory, device, FIFO or socket: refused and left as it is
+  TOO_LARGE,    // more bytes than the reader was prepared to take
+  WRONG_SIZE,   // read whole, but not the size its kind of file must have
+};
+
+struct FileError {
+  FileProblem problem = FileProblem::NONE;
+  int systemError = 0;  // the errno of the failing call, 0 when the system gave no reason
+  std::string text;     // in English, naming the file
+};
+
+// Reads the regular file at `path` into `contents`. Anything else is refused without being
+// opened, so neither a FIFO nor a serial port is touched; a file of more than `limit` bytes is
+// refused too. On failure `contents` is untouched.
+bool ReadRegularFile(const std::string &path, std::size_t limit, std::string &contents, FileError &error);
+
+// Puts `contents` in place of the file at `path`: written to a temporary file in the same
+// folder, every write, the sync and the close checked, then renamed over the old file, so a
+// reader sees the old file or the new one, never a part. A symbolic link is followed and its
+// target replaced; a path that leads to anything but a regular file, or to a file the user may
+// not write, is refused. The new file keeps the old one's permission bits. On failure the
+// temporary file is gone and the old file is as it was.
+bool ReplaceRegularFile(const std::string &path, std::string_view contents, FileError &error);
+
+// The checks ReplaceRegularFile makes before it writes, for a caller that would rather refuse a
+// FIFO or a directory before it reads a radio: true when `path` leads to nothing yet or to a
+// regular file the user may write.
+bool MayReplaceRegularFile(const std::string &path, FileError &error);
+
+// Whether two names lead to one file: the same device and inode, or the same path once every
+// symbolic link and the folders are resolved (for a file that does not exist yet).
+bool NameTheSameFile(const std::string &first, const std::string &second);
