@@ -1,17 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
 
+#include "code_tables.h"
 #include "list_box.h"
+#include "modal_responder.h"
 #include "test_application.h"
 
 namespace {
+
+constexpr auto PRESS = QEvent::MouseButtonPress, MOVE = QEvent::MouseMove,
+               RELEASE = QEvent::MouseButtonRelease, DOUBLE = QEvent::MouseButtonDblClick;
+constexpr int BLANK = -1;  // the blank area below the entries
 
 class ListBoxTest : public ::testing::Test {
  protected:
@@ -31,7 +40,8 @@ class ListBoxTest : public ::testing::Test {
   // Plays mouse events of one button over entries, as the window system sends them.
   void Play(Qt::MouseButton button, std::initializer_list<std::pair<QEvent::Type, int>> events) {
     for (const auto &[type, row] : events) {
-      const QPointF at = list->visualItemRect(list->item(row)).center();
+      const QPointF at = row == BLANK ? QPointF(20, list->viewport()->height() - 5)
+                                      : list->visualItemRect(list->item(row)).center();
       QMouseEvent event(type, at, list->viewport()->mapToGlobal(at),
                         type == QEvent::MouseMove ? Qt::NoButton : button,
                         type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
@@ -113,8 +123,6 @@ TEST_F(ListBoxTest, ADoubleClickNotifiesAsSuch) {
 }
 
 TEST_F(ListBoxTest, TheMouseSelectsAsInTheWindowsListBox) {
-  constexpr auto PRESS = QEvent::MouseButtonPress, MOVE = QEvent::MouseMove,
-                 RELEASE = QEvent::MouseButtonRelease, DOUBLE = QEvent::MouseButtonDblClick;
   QSignalSpy selections(list, &ListBox::SelectionChanged);
   QSignalSpy doubleClicks(list, &ListBox::DoubleClicked);
   // A drag: the selection follows the mouse silently, and the release notifies once.
@@ -135,6 +143,62 @@ TEST_F(ListBoxTest, TheMouseSelectsAsInTheWindowsListBox) {
   EXPECT_EQ(list->GetCurSel(), 1);
   EXPECT_EQ(selections.count(), 2);
   EXPECT_EQ(doubleClicks.count(), 1);
+  // A press on the blank area starts nothing, even dragged onto an entry.
+  Play(Qt::LeftButton, {{PRESS, BLANK}, {MOVE, 0}, {RELEASE, 0}});
+  EXPECT_EQ(list->GetCurSel(), 1);
+  EXPECT_EQ(selections.count(), 2);
+}
+
+TEST_F(ListBoxTest, AHeldPressEndsAsItsReleaseWouldWhenTheFocusOrTheWindowGoes) {
+  (new QLineEdit(window.get()))->show();  // where Tab goes
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  const std::function<void()> leaves[] = {
+      [this] { QTest::keyClick(list, Qt::Key_Tab); },
+      [this] {
+        ModalResponder user([](QWidget *box) {
+          EXPECT_TRUE(QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }));
+          box->close();
+        });
+        QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, window.get()).exec();
+      }};
+  for (const auto &leave : leaves) {
+    list->SetCurSel(0);
+    list->setFocus(Qt::MouseFocusReason);
+    QSignalSpy selections(list, &ListBox::SelectionChanged);
+    Play(Qt::LeftButton, {{PRESS, 0}, {MOVE, 2}});
+    leave();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(selections.count(), 1);
+    // The button was held all along: neither the drag nor the release goes on with the list.
+    Play(Qt::LeftButton, {{MOVE, 1}, {RELEASE, 1}});
+    EXPECT_EQ(list->GetCurSel(), 2);
+    EXPECT_EQ(selections.count(), 1);
+  }
+}
+
+TEST_F(ListBoxTest, EachKeyNotifiesAsInTheWindowsListBox) {
+  list->SetCurSel(0);
+  QSignalSpy spy(list, &ListBox::SelectionChanged);
+  // Every navigation key notifies, even Home on the first entry and End on the last.
+  for (const auto &[key, row] : {std::pair{Qt::Key_Home, 0}, {Qt::Key_End, 2}, {Qt::Key_End, 2},
+                                 {Qt::Key_Left, 1}}) {
+    QTest::keyClick(list, key);
+    EXPECT_EQ(list->GetCurSel(), row);
+  }
+  // A character selects the next entry after the selected one that starts with it, if any.
+  for (const auto &[key, row] : {std::pair{'c', 0}, {'C', 0}, {'x', 0}, {'d', 1}}) {
+    QTest::keyClick(list, key);
+    EXPECT_EQ(list->GetCurSel(), row);
+  }
+  EXPECT_EQ(spy.count(), 7);
+  // One character per key: "025" is "0", then "2", then "5".
+  ListBox codes(false, window.get());
+  for (const char *code : DCS_CODE_LIST) {
+    codes.AddString(QString::fromUtf8(code));
+  }
+  QTest::keyClicks(&codes, QStringLiteral("025"));
+  EXPECT_EQ(codes.GetText(codes.GetCurSel()), QStringLiteral("503N"));
 }
 
 TEST_F(ListBoxTest, NoSelectionReadsAsMinusOne) {

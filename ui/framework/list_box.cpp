@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_box.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -27,6 +30,22 @@ class ChangeScope {
  private:
   int &depth_;
 };
+
+bool IsNavigationKey(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      return true;
+    default:
+      return false;
+  }
+}
 
 }  // namespace
 
@@ -57,6 +76,9 @@ int ListBox::AddString(const QString &text) {
 void ListBox::ResetContent() {
   const ChangeScope change(programChanges_);
   clear();
+  // The view lays out its items only later, so a list refilled at once would otherwise keep the
+  // emptied list's scroll position.
+  verticalScrollBar()->setValue(0);
 }
 
 int ListBox::GetCount() const { return count(); }
@@ -88,20 +110,51 @@ QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex 
   return index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }
 
+void ListBox::keyboardSearch(const QString &search) {
+  // One character at a time, never a search for several typed in a row.
+  for (const QChar character : search) {
+    const int row = NextEntryStartingWith(character);
+    if (row != -1) {
+      setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+      scrollToItem(item(row));
+      keyboardChose_ = true;
+    }
+  }
+}
+
+int ListBox::NextEntryStartingWith(QChar character) const {
+  // After the selected entry, round to it again; from the top when there is none.
+  const int start = GetCurSel() + 1;
+  for (int step = 0; step < count(); ++step) {
+    const int row = (start + step) % count();
+    if (item(row)->text().startsWith(character, Qt::CaseInsensitive)) {
+      return row;
+    }
+  }
+  return -1;
+}
+
+bool ListBox::event(QEvent *event) {
+  if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::UngrabMouse) {
+    LoseHold(true);
+  }
+  return QListWidget::event(event);
+}
+
 void ListBox::mousePressEvent(QMouseEvent *event) {
-  if (event->button() != Qt::LeftButton) {
+  // A press that hits no entry starts nothing: dragged onto an entry it still selects nothing.
+  if (event->button() != Qt::LeftButton || itemAt(event->position().toPoint()) == nullptr) {
     event->accept();
     return;
   }
   holding_ = true;
-  holdStartedOnItem_ = itemAt(event->position().toPoint()) != nullptr;
   selectionChangedInHold_ = false;
   doubleClickInHold_ = false;
   QListWidget::mousePressEvent(event);
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent *event) {
-  // A left button pressed elsewhere and dragged in selects nothing.
+  // A left button pressed elsewhere, or whose gesture has ended, selects nothing.
   if ((event->buttons() & Qt::LeftButton) != 0 && !holding_) {
     event->accept();
     return;
@@ -126,24 +179,94 @@ void ListBox::mouseReleaseEvent(QMouseEvent *event) {
     return;
   }
   QListWidget::mouseReleaseEvent(event);
+  if (EndHold() && GetCurSel() != -1) {
+    emit SelectionChanged();
+  }
+}
+
+bool ListBox::EndHold() {
+  if (!holding_) {
+    return false;
+  }
   holding_ = false;
-  const bool choice = doubleClickInHold_ ? selectionChangedInHold_
-                                         : selectionChangedInHold_ || holdStartedOnItem_;
-  if (choice && GetCurSel() != -1) {
+  return !doubleClickInHold_ || selectionChangedInHold_;
+}
+
+void ListBox::focusOutEvent(QFocusEvent *event) {
+  QListWidget::focusOutEvent(event);
+  // The focus moving on to another control is a moment like any other; a window opening over
+  // this one is still being activated, and the parent's handler may open a window of its own.
+  const Qt::FocusReason reason = event->reason();
+  LoseHold(reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason);
+}
+
+void ListBox::LoseHold(bool windowOpening) {
+  if (!holding_) {
+    return;
+  }
+  // The release may never come (a modal window takes the mouse), or come to a list that no
+  // longer has the focus: the gesture ends here, as the release would end it.
+  stopAutoScroll();
+  setState(NoState);
+  if (!EndHold()) {
+    return;
+  }
+  const auto notify = [this] {
+    if (GetCurSel() != -1) {
+      emit SelectionChanged();
+    }
+  };
+  if (windowOpening) {
+    QMetaObject::invokeMethod(this, notify, Qt::QueuedConnection);
+  } else {
+    notify();
+  }
+}
+
+template <typename Command>
+void ListBox::RunKeyboardCommand(Command command, bool navigation) {
+  keyboardChose_ = false;
+  {
+    const ChangeScope keyboard(keyboardChanges_);
+    command();
+  }
+  // Once per key, and for every navigation key, even Home on the first entry.
+  if ((keyboardChose_ || navigation) && GetCurSel() != -1) {
     emit SelectionChanged();
   }
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event) {
-  const ChangeScope keyboard(keyboardChanges_);
-  QListWidget::keyPressEvent(event);
+  // Left and right move as up and down do in a list of one column.
+  const int key = event->key() == Qt::Key_Left    ? Qt::Key_Up
+                  : event->key() == Qt::Key_Right ? Qt::Key_Down
+                                                  : event->key();
+  RunKeyboardCommand(
+      [&] {
+        if (key == event->key()) {
+          QListWidget::keyPressEvent(event);
+          return;
+        }
+        QKeyEvent vertical(event->type(), key, event->modifiers());
+        QListWidget::keyPressEvent(&vertical);
+        event->setAccepted(vertical.isAccepted());
+      },
+      IsNavigationKey(key));
+}
+
+void ListBox::inputMethodEvent(QInputMethodEvent *event) {
+  RunKeyboardCommand([&] { QListWidget::inputMethodEvent(event); }, false);
 }
 
 void ListBox::OnSelectionModelChanged() {
   if (programChanges_ > 0) {
     return;
   }
-  if (holding_ && keyboardChanges_ == 0) {
+  if (keyboardChanges_ > 0) {
+    keyboardChose_ = true;
+    return;
+  }
+  if (holding_) {
     selectionChangedInHold_ = true;
     return;
   }
