@@ -116,19 +116,6 @@ bool FindReplaceable(const std::string &path, std::string &target, struct stat &
   return true;
 }
 
-bool WriteAll(int fd, const char *bytes, std::size_t count) {
-  while (count > 0) {
-    const ssize_t written = ::write(fd, bytes, count);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes += written;
-    count -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
 // A hidden name of our own beside the target; O_EXCL keeps two writers (or a stale temporary
 // file of a crashed run) from sharing one. The umask applies, as to any file the user creates.
 int CreateTemporary(const std::string &target, std::string &temporary) {
@@ -239,4 +226,18 @@ bool NameTheSameFile(const std::string &first, const std::string &second) {
     return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
   }
   return FinalTarget(first) == FinalTarget(second);
+}
+
+bool WriteAll(int fd, const void *data, std::size_t count) {
+  const char *bytes = static_cast<const char *>(data);
+  while (count > 0) {
+    const ssize_t written = ::write(fd, bytes, count);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes += written;
+    count -= static_cast<std::size_t>(written);
+  }
+  return true;
 }

@@ -43,3 +43,7 @@ bool MayReplaceRegularFile(const std::string &path, FileError &error);
 // Whether two names lead to one file: the same device and inode, or the same path once every
 // symbolic link and the folders are resolved (for a file that does not exist yet).
 bool NameTheSameFile(const std::string &first, const std::string &second);
+
+// Writes all `count` bytes to `fd`, going on after a partial write or an interrupted call; false
+// with errno set when the system refuses the rest.
+bool WriteAll(int fd, const void *data, std::size_t count);

@@ -10,24 +10,12 @@
 #include <string_view>
 
 #include "image_file.h"
+#include "regular_file.h"
 
 namespace {
 
 std::string Describe(const std::string &what, const std::string &path) {
   return what + " " + path + ": " + std::strerror(errno);
-}
-
-bool WriteAll(int fd, const std::uint8_t *bytes, std::size_t count) {
-  while (count > 0) {
-    const ssize_t written = ::write(fd, bytes, count);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes += written;
-    count -= static_cast<std::size_t>(written);
-  }
-  return true;
 }
 
 }  // namespace
