@@ -182,18 +182,8 @@ void showValue(const Action &action, std::ostream &os) {
 RC_GTEST_PROP(EditorProperty, EverySequenceOfUserActionsLeavesTheWindowAsTheModel, ()) {
   const std::vector<Action> actions =
       *rc::gen::resize(40, rc::gen::nonEmpty(rc::gen::container<std::vector<Action>>(AnAction())));
-  WindowDriver &driver = Driver();
-  driver.Start();
-  EditorModel model;
-  std::string words;
-  for (const Action &generated : actions) {
-    const Action action = model.Resolve(generated);
-    words += (words.empty() ? "" : ", ") + model.Describe(action);
-    driver.Perform(action);
-    model.Apply(action);
-    const std::string differences = driver.Differences(model);
-    if (!differences.empty()) {
-      RC_FAIL("after " + words + ":\n" + differences);
-    }
+  const std::string failure = PlayAndCompare(Driver(), actions);
+  if (!failure.empty()) {
+    RC_FAIL(failure);
   }
 }

@@ -536,3 +536,20 @@ std::string WindowDriver::Differences(const EditorModel &model) const {
   }
   return out.str();
 }
+
+std::string PlayAndCompare(WindowDriver &driver, const std::vector<Action> &actions) {
+  driver.Start();
+  EditorModel model;
+  std::string words;
+  for (const Action &generated : actions) {
+    const Action action = model.Resolve(generated);
+    words += (words.empty() ? "" : ", ") + model.Describe(action);
+    driver.Perform(action);
+    model.Apply(action);
+    const std::string differences = driver.Differences(model);
+    if (!differences.empty()) {
+      return "after " + words + ":\n" + differences;
+    }
+  }
+  return {};
+}

@@ -74,3 +74,8 @@ class WindowDriver {
   bool saved_ = false;
   std::vector<std::uint8_t> savedBytes_;
 };
+
+// Plays the actions on a fresh window and on a fresh model, comparing the two after each. The
+// result is empty when they never differ; otherwise it gives the sequence up to the first
+// difference in words ("press 05频道, Tab, Ctrl+A, type 411, release, 写入") and the differences.
+std::string PlayAndCompare(WindowDriver &driver, const std::vector<Action> &actions);
