@@ -51,7 +51,8 @@ const std::vector<std::string> TYPED = {"0", "1", "2", "3", "4", "5", "8", "9", 
 const std::vector<std::string> PASTED = {"0", "1", "4", "5", ".", "-", "e", " ", "a", "１", "频", "+"};
 const std::vector<std::string> DIGITS = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
-Action ReadAction(ByteReader &bytes) {
+// `meanwhile`: an action done while a transfer runs, which starts no transfer of its own.
+Action ReadAction(ByteReader &bytes, bool meanwhile = false) {
   Action action;
   action.kind = static_cast<ActionKind>(bytes.Below(14));
   action.list = static_cast<List>(bytes.Below(static_cast<int>(LIST_COUNT)));
@@ -91,10 +92,16 @@ Action ReadAction(ByteReader &bytes) {
     case ActionKind::READ:
       action.reply = static_cast<Reply>(bytes.Below(3));
       action.replyLength = static_cast<std::size_t>(bytes.Below(static_cast<int>(IMAGE_SIZE)));
-      action.holding = bytes.Below(2) == 1;
-      break;
+      [[fallthrough]];
     case ActionKind::WRITE:
+      if (meanwhile) {
+        break;
+      }
       action.holding = bytes.Below(2) == 1;
+      action.unplugged = bytes.Below(8) == 0;
+      if (bytes.Below(3) == 0) {
+        action.during.push_back(ReadAction(bytes, true));
+      }
       break;
     case ActionKind::OPEN:
       action.file = static_cast<FileChoice>(bytes.Below(3));

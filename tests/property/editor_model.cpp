@@ -22,6 +22,8 @@ constexpr const char *RANGE_TEXT_AFTER = "之间的数字。”";
 constexpr const char *READ_DONE = "数据已从对讲机中读出";
 constexpr const char *READ_FAILED = "读数据出错";
 constexpr const char *WRITE_DONE = "数据已写入对讲机";
+constexpr const char *READ_OPEN_FAILED = "创建通信失败";
+constexpr const char *WRITE_OPEN_FAILED = "建立通信文件失败";
 constexpr const char *OPEN_WRONG_SIZE = "不是写频文件：文件应为187字节";
 constexpr const char *NONE_TEXT = "无";
 constexpr const char *NARROW_TEXT = "12.5Khz";
@@ -263,11 +265,26 @@ Action EditorModel::Resolve(const Action &generated) const {
   if (action.kind == ActionKind::DOUBLE_CLICK && action.position == BLANK) {
     action.kind = ActionKind::CLICK;  // no entry to double-click: a plain click on the blank area
   }
+  if (action.holding) {
+    action.during.clear();  // the held button allows nothing else with the mouse
+  }
+  for (Action &meanwhile : action.during) {
+    if (meanwhile.list == List::TX_CODE_TABLE || meanwhile.list == List::RX_CODE_TABLE) {
+      meanwhile.list = meanwhile.list == List::TX_CODE_TABLE ? List::TX_CODE_TYPE : List::RX_CODE_TYPE;
+    }
+    meanwhile.during.clear();
+    meanwhile.unplugged = action.unplugged;
+    meanwhile = Resolve(meanwhile);
+  }
   return action;
 }
 
 void EditorModel::Apply(const Action &action) {
   outcome_ = Outcome{};
+  Dispatch(action);
+}
+
+void EditorModel::Dispatch(const Action &action) {
   switch (action.kind) {
     case ActionKind::CLICK: Click(action); break;
     case ActionKind::DRAG: Drag(action); break;
@@ -411,10 +428,17 @@ void EditorModel::PushButton(const Action &action) {
 }
 
 void EditorModel::Read(const Action &action) {
-  outcome_.requestPort = state_.portName;
-  if (action.holding) {
-    BeginHold(action.list, action.position);
+  if (transfer_ != Transfer::NONE) {
+    return;  // a click while a transfer runs is ignored
   }
+  if (action.unplugged) {
+    ShowMessage(READ_OPEN_FAILED);
+    Meanwhile(action);
+    return;
+  }
+  transfer_ = Transfer::READING;
+  outcome_.requestPort = state_.portName;
+  Meanwhile(action);
   // The read counts only when all 187 bytes arrived and the marker is nonzero (a mend: a reply
   // cut short is not the radio's memory, whatever its byte 179).
   const std::vector<std::uint8_t> reply = ReplyBytes(action);
@@ -423,28 +447,54 @@ void EditorModel::Read(const Action &action) {
     ReplaceImage(state_.image, reply.data());
   }
   ShowMessage(received ? READ_DONE : READ_FAILED);
+  transfer_ = Transfer::NONE;
   ShowChannelOne();
   EndHold();
 }
 
 void EditorModel::Write(const Action &action) {
-  const bool valid = ValidateAll();
-  if (valid) {
-    outcome_.framePort = state_.portName;
-    outcome_.frame.assign(state_.image.bytes.begin(), state_.image.bytes.end());
-    outcome_.frame.push_back(0x00);
+  if (transfer_ != Transfer::NONE) {
+    return;
   }
-  if (action.holding) {
-    BeginHold(action.list, action.position);
+  transfer_ = Transfer::WRITING;
+  if (!ValidateAll()) {
+    transfer_ = Transfer::NONE;
+    Meanwhile(action);
+    return;
   }
-  if (valid) {
-    ShowMessage(WRITE_DONE);
-    ShowChannelOne();
+  if (action.unplugged) {
+    ShowMessage(WRITE_OPEN_FAILED);
+    transfer_ = Transfer::NONE;
+    Meanwhile(action);
+    return;
   }
+  // The frame is the image as the click left it; what happens meanwhile does not reach it.
+  outcome_.framePort = state_.portName;
+  outcome_.frame.assign(state_.image.bytes.begin(), state_.image.bytes.end());
+  outcome_.frame.push_back(0x00);
+  Meanwhile(action);
+  ShowMessage(WRITE_DONE);
+  transfer_ = Transfer::NONE;
+  ShowChannelOne();
   EndHold();
 }
 
+void EditorModel::Meanwhile(const Action &action) {
+  if (action.holding) {
+    BeginHold(action.list, action.position);
+  }
+  for (const Action &meanwhile : action.during) {
+    Dispatch(meanwhile);
+  }
+  if (transfer_ == Transfer::NONE) {
+    EndHold();  // no transfer to end: the release comes next
+  }
+}
+
 void EditorModel::Open(const Action &action) {
+  if (transfer_ != Transfer::NONE) {
+    return;  // no file is asked for while a transfer runs
+  }
   ModalWindow();
   if (action.file == FileChoice::CANCEL) {
     return;
@@ -905,6 +955,18 @@ EditorModel::Focus EditorModel::NextTabStop(List from, bool backwards) const {
   return ORDER[(at + (backwards ? ORDER.size() - 1 : 1)) % ORDER.size()];
 }
 
+std::string EditorModel::Circumstances(const Action &action) const {
+  std::string words = action.unplugged ? " with no radio" : "";
+  if (action.holding) {
+    words += " while holding " + (action.position == BLANK ? std::string("the blank of ") + ListName(action.list)
+                                                           : ListOf(action.list).entries[static_cast<std::size_t>(action.position)]);
+  }
+  for (const Action &meanwhile : action.during) {
+    words += " (meanwhile: " + Describe(meanwhile) + ")";
+  }
+  return words;
+}
+
 std::string EditorModel::Describe(const Action &action) const {
   const auto entry = [this, &action](int position) {
     return position == BLANK ? std::string("the blank of ") + ListName(action.list)
@@ -962,10 +1024,10 @@ std::string EditorModel::Describe(const Action &action) const {
                : action.reply == Reply::SHORT ? std::to_string(ReplyBytes(action).size()) + " bytes of " + image()
                                                : image() + " with marker 0";
       words += ")";
-      return action.holding ? words + " while holding " + entry(action.position) : words;
+      return words + Circumstances(action);
     }
     case ActionKind::WRITE:
-      return action.holding ? "写入 while holding " + entry(action.position) : std::string("写入");
+      return "写入" + Circumstances(action);
     case ActionKind::OPEN:
       return action.file == FileChoice::CANCEL ? std::string("从文件读入, cancel")
              : action.file == FileChoice::IMAGE ? "从文件读入 " + image()

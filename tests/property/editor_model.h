@@ -60,6 +60,7 @@ class EditorModel {
     List list;
   };
 
+  void Dispatch(const Action &action);
   // One function per user action.
   void Click(const Action &action);
   void Drag(const Action &action);
@@ -92,6 +93,8 @@ class EditorModel {
   bool Collect();
   void Refresh();
   void ShowMessage(const std::string &text);
+  // What the user does between the click on 读出 or 写入 and the end of the transfer.
+  void Meanwhile(const Action &action);
   void ModalWindow();  // a message box or file chooser takes the focus away for a while
 
   // The handlers behind the lists and buttons, and the editor's operations.
@@ -110,6 +113,7 @@ class EditorModel {
   bool ValidateAll();
 
   Focus NextTabStop(List from, bool backwards) const;
+  std::string Circumstances(const Action &action) const;  // of a READ or WRITE, in words
 
   EditorState state_;
   // The dialog's data members behind the edits.
@@ -122,6 +126,8 @@ class EditorModel {
   std::array<bool, EDIT_COUNT> wholeTextSelected_{};
   Edit typingFocus_ = Edit::BAND;  // where keys go while the user types
   std::array<ListState, LIST_COUNT> lists_;
+  enum class Transfer { NONE, READING, WRITING };
+  Transfer transfer_ = Transfer::NONE;
   bool holding_ = false;
   List heldList_ = List::CHANNEL;
   bool holdOnEntry_ = false;

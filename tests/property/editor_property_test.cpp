@@ -96,8 +96,9 @@ rc::Gen<List> AnyList() {
                           List::RX_CODE_TYPE, List::RX_CODE_TABLE, List::PORT);
 }
 
-rc::Gen<Action> AnAction() {
-  return rc::gen::exec([] {
+// `meanwhile`: an action done while a transfer runs, which starts no transfer of its own.
+rc::Gen<Action> AnAction(bool meanwhile = false) {
+  return rc::gen::exec([meanwhile] {
     Action action;
     action.kind = *rc::gen::weightedElement<ActionKind>({
         {10, ActionKind::CLICK}, {4, ActionKind::DRAG},      {2, ActionKind::DOUBLE_CLICK}, {4, ActionKind::HOLD},
@@ -147,10 +148,16 @@ rc::Gen<Action> AnAction() {
         action.reply = *rc::gen::weightedElement<Reply>({{3, Reply::WHOLE}, {1, Reply::SHORT}, {1, Reply::MARKER_ZERO}});
         action.replyLength = *rc::gen::weightedOneOf<std::size_t>(
             {{1, rc::gen::inRange<std::size_t>(0, IMAGE_SIZE)}, {2, rc::gen::inRange<std::size_t>(178, IMAGE_SIZE)}});
-        action.holding = *rc::gen::weightedElement<bool>({{2, false}, {1, true}});
-        break;
+        [[fallthrough]];
       case ActionKind::WRITE:
+        if (meanwhile) {
+          break;
+        }
         action.holding = *rc::gen::weightedElement<bool>({{2, false}, {1, true}});
+        action.unplugged = *rc::gen::weightedElement<bool>({{9, false}, {1, true}});
+        if (!action.holding && *rc::gen::weightedElement<bool>({{2, false}, {1, true}})) {
+          action.during.push_back(*AnAction(true));
+        }
         break;
       case ActionKind::OPEN:
         action.file = *rc::gen::weightedElement<FileChoice>(

@@ -64,8 +64,12 @@ struct Action {
   bool backwards = false;  // TAB: Shift+Tab; ERASE: Home and Delete instead of End and Backspace
   Button pushButton = Button::CLEAR;
   Interruption interruption = Interruption::NONE;
-  // READ and WRITE: a press held on `list` at `position` while the transfer runs.
+  // READ and WRITE: a press held on `list` at `position` while the transfer runs; what the
+  // user does after the click, before the transfer ends (at most one action, with no entry of a
+  // code table list, since those may be refilled by the click); no radio on either port.
   bool holding = false;
+  std::vector<Action> during;
+  bool unplugged = false;
   Reply reply = Reply::WHOLE;
   std::size_t replyLength = IMAGE_SIZE;  // SHORT: fewer bytes
   ImageStyle style = ImageStyle::VALID;

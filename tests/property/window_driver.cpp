@@ -132,10 +132,10 @@ class ModalFileChooser : public FileChooser {
 };
 
 WindowDriver::WindowDriver() : scratch_(std::make_unique<QTemporaryDir>()) {
-  for (std::size_t port = 0; port < radios_.size(); ++port) {
-    radios_[port] = std::make_unique<PseudoTerminal>();
-    setenv((std::string("ZENTOR_") + PORT_NAMES[port]).c_str(), radios_[port]->SlavePath().c_str(), 1);
+  for (auto &radio : radios_) {
+    radio = std::make_unique<PseudoTerminal>();
   }
+  PlugRadios(true);
 }
 
 WindowDriver::~WindowDriver() = default;
@@ -167,6 +167,11 @@ void WindowDriver::Perform(const Action &action) {
   saved_ = false;
   NullBuffer silence;
   std::streambuf *diagnostics = std::cerr.rdbuf(&silence);
+  PerformOne(action);
+  std::cerr.rdbuf(diagnostics);
+}
+
+void WindowDriver::PerformOne(const Action &action) {
   switch (action.kind) {
     case ActionKind::CLICK: {
       const QPoint point = PointOf(action.list, action.position);
@@ -238,7 +243,6 @@ void WindowDriver::Perform(const Action &action) {
       SaveFile(action);
       break;
   }
-  std::cerr.rdbuf(diagnostics);
 }
 
 void WindowDriver::Interrupt(const Action &action) {
@@ -266,11 +270,34 @@ void WindowDriver::Interrupt(const Action &action) {
   }
 }
 
-void WindowDriver::ReadFromRadio(const Action &action) {
-  Click(CentreOf(ControlId::READ_BUTTON));
-  const QPoint held = action.holding ? PointOf(action.list, action.position) : QPoint();
+void WindowDriver::PlugRadios(bool plugged) {
+  for (std::size_t port = 0; port < radios_.size(); ++port) {
+    const std::string device = plugged ? radios_[port]->SlavePath() : scratch_->filePath("unplugged").toStdString();
+    setenv((std::string("ZENTOR_") + PORT_NAMES[port]).c_str(), device.c_str(), 1);
+  }
+}
+
+bool WindowDriver::StartTransfer(int buttonId, const Action &action, QPoint &held) {
+  const bool idle = dialog_->CurrentLinkState() == LinkState::Idle;
+  PlugRadios(!action.unplugged);
+  Click(CentreOf(buttonId));
+  if (!idle) {
+    return false;
+  }
   if (action.holding) {
+    held = PointOf(action.list, action.position);
     QTest::mousePress(dialog_->windowHandle(), Qt::LeftButton, Qt::NoModifier, held);
+  }
+  for (const Action &meanwhile : action.during) {
+    PerformOne(meanwhile);
+  }
+  return true;
+}
+
+void WindowDriver::ReadFromRadio(const Action &action) {
+  QPoint held;
+  if (!StartTransfer(ControlId::READ_BUTTON, action, held)) {
+    return;
   }
   if (dialog_->CurrentLinkState() == LinkState::Reading) {
     // The radio on the port that got the request answers it.
@@ -290,13 +317,13 @@ void WindowDriver::ReadFromRadio(const Action &action) {
   if (action.holding) {
     QTest::mouseRelease(dialog_->windowHandle(), Qt::LeftButton, Qt::NoModifier, held);
   }
+  PlugRadios(true);
 }
 
 void WindowDriver::WriteToRadio(const Action &action) {
-  Click(CentreOf(ControlId::WRITE_BUTTON));
-  const QPoint held = action.holding ? PointOf(action.list, action.position) : QPoint();
-  if (action.holding) {
-    QTest::mousePress(dialog_->windowHandle(), Qt::LeftButton, Qt::NoModifier, held);
+  QPoint held;
+  if (!StartTransfer(ControlId::WRITE_BUTTON, action, held)) {
+    return;
   }
   if (dialog_->CurrentLinkState() == LinkState::Writing) {
     const int radio = RadioWithBytes(WRITE_FRAME_SIZE, WAIT_LIMIT_MS);
@@ -309,6 +336,7 @@ void WindowDriver::WriteToRadio(const Action &action) {
   if (action.holding) {
     QTest::mouseRelease(dialog_->windowHandle(), Qt::LeftButton, Qt::NoModifier, held);
   }
+  PlugRadios(true);
 }
 
 int WindowDriver::RadioWithBytes(std::size_t count, int limitMs) {

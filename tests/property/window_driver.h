@@ -40,6 +40,11 @@ class WindowDriver {
   std::string Differences(const EditorModel &model) const;
 
  private:
+  void PerformOne(const Action &action);
+  void PlugRadios(bool plugged);
+  // A click on 读出 or 写入; what the user does meanwhile. False when the window was busy and
+  // took the click for nothing.
+  bool StartTransfer(int buttonId, const Action &action, QPoint &held);
   QWidget *Control(int id) const;
   ListBox *ListBoxOf(List list) const;
   QLineEdit *LineEditOf(Edit edit) const;
