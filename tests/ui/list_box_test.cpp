@@ -137,6 +137,19 @@ TEST_F(ListBoxTest, TheMouseSelectsAsInTheWindowsListBox) {
   EXPECT_EQ(doubleClicks.count(), 1);
 }
 
+TEST_F(ListBoxTest, ADragOnTheEntriesInViewNeverScrollsTheList) {
+  for (int i = 0; i < 40; ++i) {
+    list->AddString(QStringLiteral("E%1").arg(i, 2, 10, QLatin1Char('0')));
+  }
+  // The held mouse moves on the first entry in view, then to the next one.
+  Play(Qt::LeftButton, {{QEvent::MouseButtonPress, 0}, {QEvent::MouseMove, 0}, {QEvent::MouseMove, 1},
+                        {QEvent::MouseButtonRelease, 1}});
+  QTest::keyClick(list, Qt::Key_End);
+  const int last = list->GetCount() - 1;
+  EXPECT_EQ(list->GetCurSel(), last);
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(last))));
+}
+
 TEST_F(ListBoxTest, NoSelectionReadsAsMinusOne) {
   EXPECT_EQ(list->GetCurSel(), -1);
   EXPECT_EQ(list->GetText(7), QString());

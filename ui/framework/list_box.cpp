@@ -37,6 +37,10 @@ ListBox::ListBox(bool sorted, QWidget *parent) : QListWidget(parent), sorted_(so
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setContextMenuPolicy(Qt::PreventContextMenu);
+  // The Windows list box scrolls by itself only while the mouse is held outside it. Qt's view
+  // also starts scrolling when the held mouse moves on the first or last entry in view; that
+  // outlives the release, and a key pressed meanwhile moves the selection out of sight.
+  setAutoScrollMargin(0);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ListBox::OnSelectionModelChanged);
 }
