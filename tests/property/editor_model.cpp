@@ -308,6 +308,7 @@ void EditorModel::Dispatch(const Action &action) {
 void EditorModel::Click(const Action &action) {
   // Only the left button selects; the others select nothing (a mend: the Windows list box).
   if (action.button != MouseButton::LEFT) {
+    ScrollTo(action.list, action.position);
     return;
   }
   BeginHold(action.list, action.position);
@@ -318,6 +319,7 @@ void EditorModel::Drag(const Action &action) {
   // The selection follows the mouse silently while the button is held; a press on the blank
   // area starts nothing, so dragging from there onto an entry selects nothing.
   BeginHold(action.list, action.position);
+  ScrollTo(action.list, action.target);
   if (holdOnEntry_) {
     At(action.list).selection = action.target;
     At(action.list).caret = action.target;
@@ -523,6 +525,7 @@ void EditorModel::Save(const Action &action) {
 // ---- The list box ----
 
 void EditorModel::BeginHold(List list, int entry) {
+  ScrollTo(list, entry);
   holding_ = true;
   heldList_ = list;
   holdOnEntry_ = entry != BLANK;
@@ -566,6 +569,7 @@ void EditorModel::NavigationKey(List list, ListKey key) {
   entry = entry < 0 ? 0 : entry >= count ? count - 1 : entry;
   state.selection = entry;
   state.caret = entry;
+  ScrollTo(list, entry);
   // Every navigation key notifies, also at either end of the list.
   Notify(list);
 }
@@ -579,6 +583,7 @@ void EditorModel::TypeAhead(List list, char character) {
     if (StartsWithIgnoringCase(state.entries[static_cast<std::size_t>(entry)], character)) {
       state.selection = entry;
       state.caret = entry;
+      ScrollTo(list, entry);
       Notify(list);
       return;
     }
@@ -604,11 +609,26 @@ void EditorModel::SetCurSel(List list, int entry) {
   state.selection = entry >= 0 && entry < static_cast<int>(state.entries.size()) ? entry : -1;
   if (state.selection != -1) {
     state.caret = entry;
+    ScrollTo(list, entry);
+  }
+}
+
+void EditorModel::ScrollTo(List list, int position) {
+  ListState &state = At(list);
+  const int visible = VISIBLE_ENTRIES[Index(list)];
+  const int count = static_cast<int>(state.entries.size());
+  if (position == BLANK) {
+    state.top = count > visible ? count - visible : 0;
+  } else if (position < state.top) {
+    state.top = position;
+  } else if (position >= state.top + visible) {
+    state.top = position - visible + 1;
   }
 }
 
 void EditorModel::Refill(List list, const std::vector<std::string> &entries) {
-  At(list) = ListState{entries, -1, 0};
+  // A refilled list starts at its first entry, as the Windows list box does.
+  At(list) = ListState{entries, -1, 0, 0};
 }
 
 // ---- The edits and the data exchange ----

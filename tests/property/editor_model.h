@@ -32,6 +32,7 @@ struct ListState {
   std::vector<std::string> entries;
   int selection = -1;
   int caret = 0;
+  int top = 0;  // the first entry in view
 };
 
 class EditorModel {
@@ -85,6 +86,7 @@ class EditorModel {
   void TypeAhead(List list, char character);
   void Notify(List list);  // a selection the user made
   void SetCurSel(List list, int entry);  // the program's own selection: no notification
+  void ScrollTo(List list, int position);  // into view; BLANK scrolls to the end
   void Refill(List list, const std::vector<std::string> &entries);
 
   // The edits and the data exchange.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -492,6 +493,10 @@ std::string WindowDriver::Differences(const EditorModel &model) const {
       const int shown = box->GetCurSel();
       out << "  " << ListName(list) << " selects " << (shown == -1 ? std::string("nothing") : box->GetText(shown).toStdString())
           << ", the model " << entryText(expected, expected.selection) << "\n";
+    }
+    if (box->GetCount() == static_cast<int>(expected.entries.size()) && box->verticalScrollBar()->value() != expected.top) {
+      out << "  " << ListName(list) << " shows " << box->GetText(box->verticalScrollBar()->value()).toStdString()
+          << " first, the model " << entryText(expected, expected.top) << "\n";
     }
     const Outcome &outcome = model.LastOutcome();
     if (selections_[i] != outcome.selectionNotifications[i] || doubleClicks_[i] != outcome.doubleClickNotifications[i]) {
