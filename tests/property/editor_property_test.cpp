@@ -8,6 +8,7 @@
 #include <rapidcheck/gtest.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <ostream>
 #include <string>
@@ -173,6 +174,17 @@ rc::Gen<Action> AnAction(bool meanwhile = false) {
   });
 }
 
+// How much was played, for the figures in the README.
+struct Played {
+  std::size_t sequences = 0;
+  std::size_t actions = 0;
+  ~Played() {
+    if (sequences > 0) {
+      std::printf("played %zu sequences, %zu actions\n", sequences, actions);
+    }
+  }
+} played;
+
 WindowDriver &Driver() {
   TestApplication();
   static WindowDriver *driver = new WindowDriver();  // lives as long as the application
@@ -189,6 +201,8 @@ void showValue(const Action &action, std::ostream &os) {
 RC_GTEST_PROP(EditorProperty, EverySequenceOfUserActionsLeavesTheWindowAsTheModel, ()) {
   const std::vector<Action> actions =
       *rc::gen::resize(40, rc::gen::nonEmpty(rc::gen::container<std::vector<Action>>(AnAction())));
+  ++played.sequences;
+  played.actions += actions.size();
   const std::string failure = PlayAndCompare(Driver(), actions);
   if (!failure.empty()) {
     RC_FAIL(failure);
