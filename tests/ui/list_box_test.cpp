@@ -150,6 +150,18 @@ TEST_F(ListBoxTest, ADragOnTheEntriesInViewNeverScrollsTheList) {
   EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(last))));
 }
 
+TEST_F(ListBoxTest, WithNothingSelectedTheFirstKeySelectsTheFirstEntry) {
+  QSignalSpy spy(list, &ListBox::SelectionChanged);
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Home, Qt::Key_End}) {
+    list->SetCurSel(-1);
+    list->clearFocus();
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, key);
+    EXPECT_EQ(list->GetCurSel(), 0) << key;
+  }
+  EXPECT_EQ(spy.count(), 3);
+}
+
 TEST_F(ListBoxTest, NoSelectionReadsAsMinusOne) {
   EXPECT_EQ(list->GetCurSel(), -1);
   EXPECT_EQ(list->GetText(7), QString());

@@ -85,6 +85,17 @@ QString ListBox::GetText(int index) const {
   return entry != nullptr ? entry->text() : QString();
 }
 
+void ListBox::focusInEvent(QFocusEvent *event) {
+  QListWidget::focusInEvent(event);
+  // Qt makes the first entry current on the way in, so that the first Down would pass it by and
+  // Home or Up would select nothing; with nothing selected, the Windows list box takes the first
+  // key to its caret entry, the first one of a list just filled.
+  if (GetCurSel() == -1) {
+    const ChangeScope change(programChanges_);
+    setCurrentIndex(QModelIndex());
+  }
+}
+
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
                                                               const QEvent *) const {
   // Neither Ctrl+click nor a click beside the items takes the selection away, and moving the

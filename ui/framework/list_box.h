@@ -35,6 +35,7 @@ class ListBox : public QListWidget {
                                                        const QEvent *event) const override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
