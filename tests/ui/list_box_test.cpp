@@ -162,6 +162,16 @@ TEST_F(ListBoxTest, WithNothingSelectedTheFirstKeySelectsTheFirstEntry) {
   EXPECT_EQ(spy.count(), 3);
 }
 
+TEST_F(ListBoxTest, AKeyThatCannotMoveStillBringsItsEntryIntoView) {
+  for (int i = 0; i < 40; ++i) {
+    list->AddString(QStringLiteral("E%1").arg(i, 2, 10, QLatin1Char('0')));
+  }
+  list->SetCurSel(0);
+  list->scrollToBottom();
+  QTest::keyClick(list, Qt::Key_Home);
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(0))));
+}
+
 TEST_F(ListBoxTest, NoSelectionReadsAsMinusOne) {
   EXPECT_EQ(list->GetCurSel(), -1);
   EXPECT_EQ(list->GetText(7), QString());

@@ -96,6 +96,15 @@ void ListBox::focusInEvent(QFocusEvent *event) {
   }
 }
 
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex next = QListWidget::moveCursor(action, modifiers);
+  // A key that cannot move, Home on the first entry, still brings that entry into view.
+  if (next.isValid() && next == currentIndex()) {
+    scrollTo(next);
+  }
+  return next;
+}
+
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
                                                               const QEvent *) const {
   // Neither Ctrl+click nor a click beside the items takes the selection away, and moving the
