@@ -575,11 +575,12 @@ void EditorModel::NavigationKey(List list, ListKey key) {
 }
 
 void EditorModel::TypeAhead(List list, char character) {
-  // One character per key: the next entry after the caret that starts with it, round the end.
+  // One character per key: the next entry after the selected one that starts with it, round the
+  // end; from the first entry when none is selected.
   ListState &state = At(list);
   const int count = static_cast<int>(state.entries.size());
-  for (int step = 1; step <= count; ++step) {
-    const int entry = (state.caret + step) % count;
+  for (int step = 0; step < count; ++step) {
+    const int entry = (state.selection + 1 + step) % count;
     if (StartsWithIgnoringCase(state.entries[static_cast<std::size_t>(entry)], character)) {
       state.selection = entry;
       state.caret = entry;
