@@ -44,11 +44,12 @@ tools/check-package.sh build
 # Fuzzing, with clang: each target starts from its committed corpus, which it only reads; new
 # inputs go to a scratch directory (libFuzzer writes into the first one it is given), crashes
 # to build-fuzz/artifacts. Qt and fontconfig keep some memory to the end of the process, so
-# leak detection is off for the target that runs the editor window.
+# leak detection is off for the targets that run the editor window.
 fuzz_seconds="${FUZZ_SECONDS:-60}"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZENTOR_FUZZ=ON -DZENTOR_BUILD_TESTS=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_dialog_number fuzz_channel_image fuzz_chirp_csv_import
+cmake --build build-fuzz -j "$jobs" --target fuzz_dialog_number fuzz_channel_image fuzz_chirp_csv_import \
+  fuzz_editor_actions
 mkdir -p build-fuzz/artifacts
 fuzz_scratch="$(mktemp -d)"
 trap 'rm -rf "$fuzz_scratch"' EXIT
@@ -74,3 +75,4 @@ run_fuzz_target() {  # name, -max_len, ASAN_OPTIONS
 run_fuzz_target fuzz_dialog_number 64 "detect_leaks=1"
 run_fuzz_target fuzz_channel_image 187 "detect_leaks=0"
 run_fuzz_target fuzz_chirp_csv_import 4096 "detect_leaks=1"
+run_fuzz_target fuzz_editor_actions 1024 "detect_leaks=0"

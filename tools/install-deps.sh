@@ -10,7 +10,7 @@ packages=(
   qt6-translations-l10n
   # The full font the embedded dialog font is cut from, for the test that they measure alike.
   fonts-arphic-uming
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev librapidcheck-dev
   clang libclang-rt-14-dev
   xvfb x11-utils libxcb1-dev desktop-file-utils dpkg-dev file binutils
   # The release documents and the package's checks: manual pages, lintian, AppStream.

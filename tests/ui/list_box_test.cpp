@@ -201,6 +201,41 @@ TEST_F(ListBoxTest, EachKeyNotifiesAsInTheWindowsListBox) {
   EXPECT_EQ(codes.GetText(codes.GetCurSel()), QStringLiteral("503N"));
 }
 
+TEST_F(ListBoxTest, ADragOnTheEntriesInViewNeverScrollsTheList) {
+  for (int i = 0; i < 40; ++i) {
+    list->AddString(QStringLiteral("E%1").arg(i, 2, 10, QLatin1Char('0')));
+  }
+  // The held mouse moves on the first entry in view, then to the next one.
+  Play(Qt::LeftButton, {{QEvent::MouseButtonPress, 0}, {QEvent::MouseMove, 0}, {QEvent::MouseMove, 1},
+                        {QEvent::MouseButtonRelease, 1}});
+  QTest::keyClick(list, Qt::Key_End);
+  const int last = list->GetCount() - 1;
+  EXPECT_EQ(list->GetCurSel(), last);
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(last))));
+}
+
+TEST_F(ListBoxTest, WithNothingSelectedTheFirstKeySelectsTheFirstEntry) {
+  QSignalSpy spy(list, &ListBox::SelectionChanged);
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Home, Qt::Key_End}) {
+    list->SetCurSel(-1);
+    list->clearFocus();
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, key);
+    EXPECT_EQ(list->GetCurSel(), 0) << key;
+  }
+  EXPECT_EQ(spy.count(), 3);
+}
+
+TEST_F(ListBoxTest, AKeyThatCannotMoveStillBringsItsEntryIntoView) {
+  for (int i = 0; i < 40; ++i) {
+    list->AddString(QStringLiteral("E%1").arg(i, 2, 10, QLatin1Char('0')));
+  }
+  list->SetCurSel(0);
+  list->scrollToBottom();
+  QTest::keyClick(list, Qt::Key_Home);
+  EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(0))));
+}
+
 TEST_F(ListBoxTest, NoSelectionReadsAsMinusOne) {
   EXPECT_EQ(list->GetCurSel(), -1);
   EXPECT_EQ(list->GetText(7), QString());

@@ -56,6 +56,10 @@ ListBox::ListBox(bool sorted, QWidget *parent) : QListWidget(parent), sorted_(so
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setContextMenuPolicy(Qt::PreventContextMenu);
+  // The Windows list box scrolls by itself only while the mouse is held outside it. Qt's view
+  // also starts scrolling when the held mouse moves on the first or last entry in view; that
+  // outlives the release, and a key pressed meanwhile moves the selection out of sight.
+  setAutoScrollMargin(0);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ListBox::OnSelectionModelChanged);
 }
@@ -101,6 +105,26 @@ void ListBox::SetCurSel(int index) {
 QString ListBox::GetText(int index) const {
   const QListWidgetItem *entry = item(index);
   return entry != nullptr ? entry->text() : QString();
+}
+
+void ListBox::focusInEvent(QFocusEvent *event) {
+  QListWidget::focusInEvent(event);
+  // Qt makes the first entry current on the way in, so that the first Down would pass it by and
+  // Home or Up would select nothing; with nothing selected, the Windows list box takes the first
+  // key to its caret entry, the first one of a list just filled.
+  if (GetCurSel() == -1) {
+    const ChangeScope change(programChanges_);
+    setCurrentIndex(QModelIndex());
+  }
+}
+
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex next = QListWidget::moveCursor(action, modifiers);
+  // A key that cannot move, Home on the first entry, still brings that entry into view.
+  if (next.isValid() && next == currentIndex()) {
+    scrollTo(next);
+  }
+  return next;
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,

@@ -43,6 +43,8 @@ class ListBox : public QListWidget {
                                                        const QEvent *event) const override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
   void focusOutEvent(QFocusEvent *event) override;
