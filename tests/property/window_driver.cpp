@@ -15,7 +15,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
-#include <fcntl.h>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -72,8 +71,6 @@ void RunModalWindow(QWidget *owner) {
   Activate(owner);
 }
 
-// Stands in for the window system's timers: the transfers' time is up when the driver says so,
-// and never in the middle of a slow action.
 std::string Hex(std::uint8_t byte) {
   static const char *const DIGITS = "0123456789ABCDEF";
   return std::string("0x") + DIGITS[byte >> 4] + DIGITS[byte & 0xF];
@@ -87,6 +84,8 @@ class NullBuffer : public std::streambuf {
 
 }  // namespace
 
+// The window system's timers are the driver's: a transfer's time is up when the driver says so,
+// never in the middle of a slow action.
 class DrivenDialog : public CProgrammerDlg {
  public:
   void SetTimer(int timerId, int) override { running_.insert(timerId); }
