@@ -60,8 +60,9 @@ class CliHostileFiles : public ::testing::Test {
     fs::create_symlink("old.csv", File("csv-link"));
     fs::create_symlink("old.img", File("img-link"));
     // The same device as /dev/null, made here so the system's own node is never at stake.
+    // A container may refuse device nodes even to root: its rows are then skipped like the rest.
     if (root) {
-      ASSERT_EQ(::mknod(File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+      root = ::mknod(File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
       FillSmallDisk();
     }
   }
