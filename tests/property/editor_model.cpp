@@ -131,26 +131,6 @@ std::size_t GbkBytes(const std::string &text) {
   return bytes;
 }
 
-// A value its record field cannot hold is saturated toward the nearer end, never cut to its low
-// bits: below zero to 0, above the field to its largest value. The channel rules then judge
-// the value the user can see in the edit (a mend of the window; cut values could pass
-// validation as another setting).
-std::uint32_t Field24Value(std::int32_t value) {
-  if (value < 0) {
-    return 0;
-  }
-  return static_cast<std::uint32_t>(value) > FIELD24_MAX ? FIELD24_MAX : static_cast<std::uint32_t>(value);
-}
-
-std::uint8_t TotValue(std::int32_t tot) {
-  if (tot < 0) {
-    return 0;
-  }
-  return tot > 0xFF ? std::uint8_t{0xFF} : static_cast<std::uint8_t>(tot);
-}
-
-std::uint8_t LowByte(std::int32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
-
 std::vector<std::string> Texts(const char *const *texts, std::size_t count) {
   return std::vector<std::string>(texts, texts + count);
 }
@@ -667,7 +647,7 @@ void EditorModel::EditChanged(Edit edit) {
       break;
     case Edit::BAND:
       channel.band = ScaledToInt(bandMhz_, FREQUENCY_FACTOR);
-      WriteField24(state_.image.Settings() + SettingsOffset::BAND_BASE, Field24Value(channel.band));
+      WriteField24(state_.image.Settings() + SettingsOffset::BAND_BASE, SaturatedToField(channel.band, FIELD24_MAX));
       break;
     default:
       break;  // the read-only edits take no typing
@@ -903,30 +883,11 @@ void EditorModel::ShowChannelOne() {
   ShowWorkingChannel();
 }
 
-void EditorModel::Load() {
-  const std::uint8_t *record = state_.image.Record(static_cast<std::size_t>(state_.currentChannel));
-  WorkingChannel &channel = state_.working;
-  channel.rxFrequency = static_cast<std::int32_t>(ReadField24(record + RecordOffset::RX_FREQUENCY));
-  channel.rxCode = record[RecordOffset::RX_CODE];
-  channel.tot = record[RecordOffset::TOT];
-  channel.txFrequency = static_cast<std::int32_t>(ReadField24(record + RecordOffset::TX_FREQUENCY));
-  channel.txCode = record[RecordOffset::TX_CODE];
-  channel.flags = record[RecordOffset::FLAGS];
-  channel.squelch = record[RecordOffset::SQUELCH];
-  channel.band = static_cast<std::int32_t>(ReadField24(state_.image.Settings() + SettingsOffset::BAND_BASE));
-}
+// The record conversions are the image library's, which has tests of its own; the model checks
+// what the window does with them.
+void EditorModel::Load() { LoadWorkingChannel(state_); }
 
-void EditorModel::Store() {
-  std::uint8_t *record = state_.image.Record(static_cast<std::size_t>(state_.currentChannel));
-  const WorkingChannel &channel = state_.working;
-  record[RecordOffset::SQUELCH] = LowByte(channel.squelch);
-  record[RecordOffset::FLAGS] = channel.flags;
-  record[RecordOffset::TX_CODE] = LowByte(channel.txCode);
-  WriteField24(record + RecordOffset::TX_FREQUENCY, Field24Value(channel.txFrequency));
-  record[RecordOffset::TOT] = TotValue(channel.tot);
-  record[RecordOffset::RX_CODE] = LowByte(channel.rxCode);
-  WriteField24(record + RecordOffset::RX_FREQUENCY, Field24Value(channel.rxFrequency));
-}
+void EditorModel::Store() { StoreWorkingChannel(state_); }
 
 bool EditorModel::ValidateAll() {
   Store();
