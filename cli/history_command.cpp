@@ -13,25 +13,25 @@
 #include <string>
 #include <vector>
 
+#include "channel_fields.h"
 #include "command_line.h"
 #include "commands.h"
 #include "history_folder.h"
 #include "image_file.h"
+#include "working_channel.h"
 
 namespace {
 
-// A channel is in use when it has a receive or a transmit frequency; nothing when the file is no
-// longer a whole image.
+// The channels export would write a line for; nothing when the file is no longer a whole image.
 std::optional<int> ChannelsInUse(const std::string &path) {
-  ChannelImage image;
+  EditorState state;
   FileError error;
-  if (!ReadImageFile(path, image, error)) return std::nullopt;
+  if (!ReadImageFile(path, state.image, error)) return std::nullopt;
   int count = 0;
   for (std::size_t channel = 0; channel < CHANNEL_COUNT; ++channel) {
-    const std::uint8_t *record = image.Record(channel);
-    if (ReadField24(record + RecordOffset::RX_FREQUENCY) != 0 || ReadField24(record + RecordOffset::TX_FREQUENCY) != 0) {
-      ++count;
-    }
+    state.currentChannel = static_cast<std::int32_t>(channel);
+    LoadWorkingChannel(state);
+    if (ShowsInUse(state.working)) ++count;
   }
   return count;
 }

@@ -67,6 +67,11 @@ bool ShowsEmpty(const ChannelFields &fields) {
          fields.squelchLevel == DEFAULT_SQUELCH_LEVEL;
 }
 
+bool ShowsInUse(const WorkingChannel &channel) {
+  ChannelFields fields;
+  return !FieldsOfChannel(channel, fields).empty() || !ShowsEmpty(fields);
+}
+
 void ApplyFields(const ChannelFields &fields, WorkingChannel &channel) {
   channel.rxFrequency = static_cast<std::int32_t>(fields.rxFrequency);
   channel.txFrequency = static_cast<std::int32_t>(fields.txFrequency);

@@ -42,6 +42,10 @@ std::vector<std::string> FieldsOfChannel(const WorkingChannel &channel, ChannelF
 // minutes, level 3. CHIRP leaves such a memory out of its file.
 bool ShowsEmpty(const ChannelFields &fields);
 
+// Whether a loaded channel is in use, as CHIRP would list it: it shows anything but the empty
+// channel, or it has a code byte no list entry encodes to.
+bool ShowsInUse(const WorkingChannel &channel);
+
 // Puts the fields into a loaded channel. Whatever the fields do not decide stays as loaded: the
 // flag bits 0x07, the code byte and CTCSS bit of a direction without a code, a code byte or a
 // squelch byte that already shows the same entry, and the time limit and squelch when the line

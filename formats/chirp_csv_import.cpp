@@ -107,11 +107,6 @@ std::optional<std::uint32_t> BandOfRows(const std::array<std::optional<PlacedRow
   return choice.band;
 }
 
-bool ShowsInUse(const WorkingChannel &channel) {
-  ChannelFields fields;
-  return !FieldsOfChannel(channel, fields).empty() || !ShowsEmpty(fields);
-}
-
 using ChannelRows = std::array<std::optional<PlacedRow>, CHANNEL_COUNT>;
 
 // The lines of the file by channel, and the band base. False when anything in it is refused.
