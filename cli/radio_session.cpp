@@ -10,7 +10,6 @@
 #include <cstring>
 
 #include "image_history.h"
-#include "port_device.h"
 #include "port_diagnostics.h"
 #include "radio_transfers.h"
 #include "reply_judgement.h"
@@ -51,10 +50,6 @@ RadioSession::RadioSession(const std::string &portArgument) {
     portName = "COM1";
     qputenv("ZENTOR_COM1", QByteArray::fromStdString(portArgument));
   }
-}
-
-std::string RadioSession::DeviceLabel() const {
-  return PortDeviceLabel(LookUpPortDevice(portName, port.SerialByIdFolder()));
 }
 
 bool RadioSession::Open(std::string &error) {

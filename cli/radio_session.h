@@ -17,8 +17,9 @@ class RadioSession {
   // `portArgument` is COM1, COM2 or a device path (not empty).
   explicit RadioSession(const std::string &portArgument);
 
-  // The device as messages name it: its path, or "LINK -> DEVICE" for a path that is a link.
-  std::string DeviceLabel() const;
+  // The device the last transfer opened, or tried to, as messages name it: its path, or
+  // "LINK -> DEVICE" for a path that is a link.
+  std::string DeviceLabel() const { return port.DeviceLabel(); }
 
   // Sends the read request and takes the reply, judged as the window judges it (JudgeReply):
   // all 187 bytes, and with `needMarker` byte 179 nonzero. `image` changes only on success;
