@@ -26,11 +26,22 @@ bool IsStamp(const std::string &text) {
 
 }  // namespace
 
-const char *HistoryKindName(HistoryKind kind) { return kind == HistoryKind::READ ? "read" : "write"; }
+const char *HistoryKindName(HistoryKind kind) {
+  switch (kind) {
+    case HistoryKind::READ:
+      return "read";
+    case HistoryKind::WRITE:
+      return "write";
+    case HistoryKind::VERIFY:
+      break;
+  }
+  return "verify";
+}
 
 std::optional<HistoryKind> HistoryKindNamed(const std::string &name) {
   if (name == "read") return HistoryKind::READ;
   if (name == "write") return HistoryKind::WRITE;
+  if (name == "verify") return HistoryKind::VERIFY;
   return std::nullopt;
 }
 

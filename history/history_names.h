@@ -7,9 +7,12 @@
 #include <optional>
 #include <string>
 
-enum class HistoryKind { READ, WRITE };
+// READ: what a radio held, read by the window, by 'zentor-cli read' or as a write's backup;
+// WRITE: what was sent to a radio; VERIFY: the read-back of 'zentor-cli write --verify', kept
+// apart so that the newest READ is still what the radio held before the write.
+enum class HistoryKind { READ, WRITE, VERIFY };
 
-const char *HistoryKindName(HistoryKind kind);  // "read", "write"
+const char *HistoryKindName(HistoryKind kind);  // "read", "write", "verify"
 std::optional<HistoryKind> HistoryKindNamed(const std::string &name);
 
 // "2026-12-09T16-45-01.123": the same length for every time, so names sort as times do.
