@@ -44,7 +44,22 @@ int ParseCommand(QCommandLineParser &parser, const QStringList &arguments, const
     return UsageError(syntax, QStringLiteral("unexpected argument '%1'")
                                   .arg(parser.positionalArguments().at(syntax.mostPositional)));
   }
+  // Every positional argument names a file; an empty one is an unset variable in a script, or
+  // the empty output of a command that failed, as in write "$(zentor-cli history --last read)".
+  if (parser.positionalArguments().contains(QString())) {
+    return UsageError(syntax, QStringLiteral("the file name is empty"));
+  }
   return -1;
+}
+
+bool OutputIsNoInput(const QString &output, std::initializer_list<QString> inputs) {
+  for (const QString &input : inputs) {
+    if (!input.isEmpty() && NameTheSameFile(LocalPath(output), LocalPath(input))) {
+      Complain(QStringLiteral("the output %1 is the input %2 itself; nothing written").arg(output, input));
+      return false;
+    }
+  }
+  return true;
 }
 
 int CheckOutputNames(const QCommandLineParser &parser, std::initializer_list<QCommandLineOption> outputs,

@@ -38,6 +38,10 @@ int ParseCommand(QCommandLineParser &parser, const QStringList &arguments, const
 int CheckOutputNames(const QCommandLineParser &parser, std::initializer_list<QCommandLineOption> outputs,
                      const CommandSyntax &syntax);
 
+// False, after one line that says so, when `output` names one of `inputs` (also through a link):
+// writing it would replace what the command is about to read. Empty inputs are not given.
+bool OutputIsNoInput(const QString &output, std::initializer_list<QString> inputs);
+
 // "zentor-cli: <text>" on standard error; a file name in it as the bytes it came as.
 void Complain(const std::string &text);
 void Complain(const QString &text);

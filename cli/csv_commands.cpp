@@ -49,6 +49,9 @@ int RunExportCommand(const QStringList &arguments, const CommandSyntax &syntax) 
   parser.addOption(output);
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
   if (const int status = CheckOutputNames(parser, {output}, syntax); status >= 0) return status;
+  if (parser.isSet(output) && !OutputIsNoInput(parser.value(output), {parser.positionalArguments().at(0)})) {
+    return EXIT_FAILED;
+  }
 
   ChannelImage image;
   if (!LoadImageFile(parser.positionalArguments().at(0), image)) return EXIT_FAILED;
@@ -84,6 +87,8 @@ int RunImportCommand(const QStringList &arguments, const CommandSyntax &syntax) 
     Complain("import: say where the image goes with -o FILE\nTry 'zentor-cli import --help'.");
     return EXIT_USAGE;
   }
+  // The base may be the output: that updates an image in place, and it is read before the write.
+  if (!OutputIsNoInput(parser.value(output), {parser.positionalArguments().at(0)})) return EXIT_FAILED;
 
   ChannelImage baseImage;
   if (parser.isSet(base) && !LoadImageFile(parser.value(base), baseImage)) return EXIT_FAILED;

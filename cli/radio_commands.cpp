@@ -41,11 +41,21 @@ std::string Seconds(double seconds) {
   return text;
 }
 
-// Reads the radio into `image` the way the window accepts a reply, and says how it went.
-bool ReadWholeImage(RadioSession &session, ChannelImage &image) {
+// One line for a transfer that failed, with what that leaves undone (`undone`, when not null). A
+// refusal at the port names the device itself; anything later is said after the device's name.
+void ComplainOfTransfer(const RadioSession &session, const char *transfer, const std::string &error,
+                        const char *undone) {
+  std::string line = session.RefusedAtOpen() ? error : std::string(transfer) + " " + session.DeviceLabel() + " failed: " + error;
+  if (undone != nullptr) line += std::string("; ") + undone;
+  Complain(line);
+}
+
+// Reads the radio into `image` the way the window accepts a reply, and says how it went, with
+// `undone` saying what a failure leaves undone.
+bool ReadWholeImage(RadioSession &session, ChannelImage &image, const char *undone) {
   std::string error;
   if (!session.Read(image, true, error)) {
-    Complain("read from " + session.DeviceLabel() + " failed: " + error);
+    ComplainOfTransfer(session, "read from", error, undone);
     return false;
   }
   Complain("read 187 bytes from " + session.DeviceLabel() + " in " + Seconds(session.LastTransferSeconds()));
@@ -88,10 +98,7 @@ int RunReadCommand(const QStringList &arguments, const CommandSyntax &syntax) {
 
   RadioSession session(portArgument);
   ChannelImage image;
-  if (!ReadWholeImage(session, image)) {
-    Complain("no file written");
-    return EXIT_FAILED;
-  }
+  if (!ReadWholeImage(session, image, "no file written")) return EXIT_FAILED;
   return SaveImageFile(parser.value(output), image) ? EXIT_DONE : EXIT_FAILED;
 }
 
@@ -108,6 +115,11 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   if (const int status = ParseCommand(parser, arguments, syntax); status >= 0) return status;
   const std::string portArgument = PortArgument(parser, port, "write");
   if (portArgument.empty()) return EXIT_USAGE;
+  if (parser.isSet(force) && !parser.isSet(backup)) {
+    Complain("write: --force only lets --backup replace a file; without --backup it has nothing to do\n"
+             "Try 'zentor-cli write --help'.");
+    return EXIT_USAGE;
+  }
   if (const int status = CheckOutputNames(parser, {backup}, syntax); status >= 0) return status;
   if (parser.isSet(backup) &&
       !BackupMayBeWritten(parser.positionalArguments().at(0), parser.value(backup), parser.isSet(force))) {
@@ -131,14 +143,15 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   RadioSession session(portArgument);
   if (parser.isSet(backup)) {
     ChannelImage held;
-    if (!ReadWholeImage(session, held) || !SaveImageFile(parser.value(backup), held)) {
+    if (!ReadWholeImage(session, held, "no backup, so nothing written")) return EXIT_FAILED;
+    if (!SaveImageFile(parser.value(backup), held)) {
       Complain("no backup, so nothing written");
       return EXIT_FAILED;
     }
   }
   std::string error;
   if (!session.Write(image, error)) {
-    Complain("write to " + session.DeviceLabel() + " failed: " + error);
+    ComplainOfTransfer(session, "write to", error, session.RefusedAtOpen() ? "nothing sent" : nullptr);
     return EXIT_FAILED;
   }
   Complain("wrote 188 bytes to " + session.DeviceLabel() + " in " + Seconds(session.LastTransferSeconds()));

@@ -53,7 +53,8 @@ RadioSession::RadioSession(const std::string &portArgument) {
 }
 
 bool RadioSession::Open(std::string &error) {
-  if (port.OpenRadioPort(portName) != 0) return true;
+  refusedAtOpen = port.OpenRadioPort(portName) == 0;
+  if (!refusedAtOpen) return true;
   error = OpenFailureText(port.DeviceLabel(), port.WhyOpenFailed());
   return false;
 }

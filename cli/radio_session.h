@@ -35,6 +35,10 @@ class RadioSession {
 
   double LastTransferSeconds() const { return lastTransferSeconds; }
 
+  // True when the last Read or Write failed at the open, before anything reached the line: its
+  // error then names the device and why, and needs no more words of the device.
+  bool RefusedAtOpen() const { return refusedAtOpen; }
+
  private:
   bool Open(std::string &error);
 
@@ -42,4 +46,5 @@ class RadioSession {
   std::string portName;
   QElapsedTimer writeBegan;
   double lastTransferSeconds = 0;
+  bool refusedAtOpen = false;
 };

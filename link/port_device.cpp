@@ -2,6 +2,7 @@
 #include "port_device.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -61,8 +62,11 @@ PortDevice LookUpPortDevice(const std::string &portName, const std::string &byId
     if (overridePath != nullptr && overridePath[0] != '\0') {
       // Locked and opened under the device's own name, so that other programs' locks on it are
       // seen, and ours by them.
+      // Named as a link only when it is one: a relative name made absolute is the same file.
+      struct stat status {};
+      const bool isLink = lstat(overridePath, &status) == 0 && S_ISLNK(status.st_mode);
       const std::string device = ResolvedPath(overridePath);
-      return {device, choice.overrideVariable, device != overridePath ? overridePath : std::string()};
+      return {device, choice.overrideVariable, isLink && device != overridePath ? overridePath : std::string()};
     }
     const std::vector<std::string> entries = SortedEntries(byIdFolder);
     if (choice.byIdPosition < entries.size()) {

@@ -11,7 +11,7 @@ constexpr const char *SERIAL_BY_ID_FOLDER = "/dev/serial/by-id";
 struct PortDevice {
   std::string path;    // the device the open uses; empty for a name that is no port
   std::string origin;  // why: the override variable or the by-id entry; empty for the default
-  std::string link;    // the path as the variable names it, where that leads elsewhere; else empty
+  std::string link;    // the path as the variable names it, where that is a link to elsewhere; else empty
 };
 
 // In this order, for "COM1" (and "COM2" likewise):

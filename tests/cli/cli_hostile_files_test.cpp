@@ -125,6 +125,12 @@ TEST_F(CliHostileFiles, RefusedCommandsSayWhyAndChangeNothing) {
       {"empty import name", {"import", File("master.csv"), "-o", ""}, 2, "empty file name for --output"},
       {"empty read name", {"read", "-p", noPort, "-o", ""}, 2, "empty file name for --output"},
       {"empty backup name", {"write", master, "-p", noPort, "--backup", ""}, 2, "empty file name for --backup"},
+      {"empty image name", {"write", "", "-p", noPort}, 2, "write: the file name is empty"},
+      {"empty name to show", {"show", ""}, 2, "show: the file name is empty"},
+      {"--force without --backup", {"write", master, "-p", noPort, "--force"}, 2, "--force only lets --backup"},
+      {"export onto its image", {"export", master, "-o", master}, 1, "is the input " + master + " itself"},
+      {"export onto a link to its image", {"export", master, "-o", File("master-link")}, 1, "is the input"},
+      {"import onto its CSV", {"import", File("master.csv"), "-o", File("master.csv")}, 1, "is the input"},
   };
   const auto before = Snapshot(dir.Path());
   for (const Refusal &refusal : refusals) {
@@ -146,6 +152,10 @@ TEST_F(CliHostileFiles, LinksAreWrittenThroughAndGbkNamesKept) {
   EXPECT_EQ(fs::read_symlink(File("img-link")), "old.img");
   EXPECT_EQ(ReadWholeFile(File("old.csv")), ReadWholeFile(File("master.csv")));
   EXPECT_EQ(ReadWholeFile(File("old.img")), ReadWholeFile(File("master.img")));
+  // An image updated in place: the base is read before the output is written.
+  const CliRun inPlace = RunCli({"import", File("master.csv"), "-o", File("master.img"), "--base", File("master.img")});
+  EXPECT_EQ(inPlace.status, 0) << inPlace.err;
+  EXPECT_EQ(ReadWholeFile(File("master.img")), ReadWholeFile(File("old.img")));
 
   ASSERT_TRUE(PutImage(File(GBK_NAME + ".img"), ValidImage()));
   const CliRun exported = RunCli({"export", File(GBK_NAME + ".img"), "-o", File(GBK_NAME + ".csv")});

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "cli_images.h"
 #include "cli_process.h"
@@ -127,8 +129,12 @@ TEST(CliRadio, HistoryLastReadAfterAReadAndAWritePutsBackWhatTheRadioHeld) {
   EXPECT_EQ(newest[2], "write");
   EXPECT_EQ(newest[4], "2");  // ValidImage sets channels 1 and 2
 
-  // The documented restore: write "$(zentor-cli history --last read)".
+  // The documented restore: write "$(zentor-cli history --last read)". The radio stores the
+  // frame after it has left the port, so its memory file may lag a moment behind the command.
   ASSERT_EQ(RunCli({"write", "-p", sim.DevicePath(), lastRead}).status, 0);
+  for (int wait = 0; wait < 100 && ReadWholeFile(dir.File("radio.img")) != SampleBytes(); ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
   EXPECT_EQ(ReadWholeFile(dir.File("radio.img")), SampleBytes());
 }
 
