@@ -51,6 +51,21 @@ std::string PortAndDevice(const std::string &portName, const std::string &device
 
 }  // namespace
 
+std::optional<OpenFailure> LockRefusal(const PortLocks &locks) {
+  switch (locks.state) {
+    case LockState::HELD: {
+      OpenFailure failure = WithFault(OpenFault::BUSY, "locked by another program");
+      failure.holder = locks.holder;
+      return failure;
+    }
+    case LockState::REFUSED:
+      return WithFault(OpenFault::LOCKED, locks.reason);
+    case LockState::FREE:
+      break;
+  }
+  return std::nullopt;
+}
+
 OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string &fallbackReason,
                                 const std::vector<std::string> &lockFolders) {
   OpenFailure failure;
@@ -59,9 +74,8 @@ OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string
     failure = WithFault(OpenFault::NO_DEVICE, errno);
   } else if (!S_ISCHR(info.st_mode)) {
     failure = WithFault(OpenFault::NOT_A_PORT, "not a serial port");
-  } else if (std::string holder = LockHolderOf(devicePath, lockFolders); !holder.empty()) {
-    failure = WithFault(OpenFault::BUSY, "locked by another program");
-    failure.holder = holder;
+  } else if (std::optional<OpenFailure> locked = LockRefusal(CheckPortLocks(devicePath, lockFolders))) {
+    failure = *locked;
   } else {
     // The port's own error text does not tell a lock from a permission, so ask the system.
     // Both fail before the driver opens the line, so the attempt changes nothing on the wire.
@@ -122,6 +136,7 @@ std::string OpenFailureText(const std::string &device, const OpenFailure &failur
                                      : "; held by " + failure.holder;
       break;
     case OpenFault::NOT_A_PORT:
+    case OpenFault::LOCKED:
     case OpenFault::OTHER:
       break;
   }

@@ -6,13 +6,15 @@
 #include <sys/stat.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "port_lock_holder.h"
 #include "reply_judgement.h"
 
-enum class OpenFault { NO_DEVICE, NOT_A_PORT, PERMISSION, BUSY, OTHER };
+// LOCKED: a lock file that names no live holder keeps the port closed; the reason names the file.
+enum class OpenFault { NO_DEVICE, NOT_A_PORT, PERMISSION, BUSY, LOCKED, OTHER };
 
 struct OpenFailure {
   OpenFault fault = OpenFault::OTHER;
@@ -22,6 +24,9 @@ struct OpenFailure {
   std::string holder;   // BUSY: "minicom (PID 1234)", where a lock file names it
   std::string present;  // NO_DEVICE: the serial devices that are present (SerialDeviceList)
 };
+
+// The refusal the lock files on a device make (port_lock_holder.h); nothing when they leave it free.
+std::optional<OpenFailure> LockRefusal(const PortLocks &locks);
 
 // Finds out why `devicePath` could not be opened. `fallbackReason` (the port's own error text)
 // stands when the device opens now. `lockFolders`: where lock files are looked for.

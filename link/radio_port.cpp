@@ -35,7 +35,7 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   writeErrorSeen = false;
 
   openErrorText.clear();
-  lockHolder.clear();
+  lockRefusal.reset();
   device = LookUpPortDevice(portName, serialByIdFolder);
   if (device.path.empty()) {
     openErrorText = "no such port";
@@ -43,14 +43,11 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   }
   // Asked before Qt is: Qt's own lock (a QLockFile) takes a lock file it cannot read, such as
   // the classic "      1234\n" of minicom or picocom, for stale once it is half a minute old,
-  // deletes it and opens the device under the holder's feet. The lock under the link's name
-  // counts too: a Qt program that opened the device by the link locked it under that name.
-  lockHolder = LockHolderOf(device.path, lockFolders);
-  if (lockHolder.empty() && !device.link.empty()) {
-    lockHolder = LockHolderOf(device.link, lockFolders);
-  }
-  if (!lockHolder.empty()) {
-    openErrorText = "locked by another program";
+  // deletes it and opens the device under the holder's feet; it deletes one whose PID it cannot
+  // see, also where that PID lives in another PID namespace; and it waits forever on a FIFO.
+  lockRefusal = LockRefusal(CheckDeviceLocks(StaleLock::REMOVE));
+  if (lockRefusal) {
+    openErrorText = lockRefusal->reason;
     return 0;
   }
   // Qt 6 takes the device exclusively at the open: a lock file (LCK..name in the system's lock
@@ -60,6 +57,9 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   portHandle.setPortName(QString::fromStdString(device.path));
   if (!portHandle.open(QIODevice::ReadWrite)) {
     openErrorText = portHandle.errorString().toStdString();
+    // Qt's words name no lock file, and another program may have taken its lock since the look
+    // above, Qt finding it still empty, say: the lock files say it better.
+    lockRefusal = LockRefusal(CheckDeviceLocks(StaleLock::KEEP));
     return 0;
   }
 
@@ -116,13 +116,20 @@ void RadioPort::CloseRadioPort() {
   }
 }
 
+PortLocks RadioPort::CheckDeviceLocks(StaleLock stale) const {
+  // The lock under the link's name counts too: a Qt program that opened the device by the link
+  // locked it under that name. Qt's own lock goes under the device's name, so only that is ours
+  // to clear.
+  PortLocks locks = CheckPortLocks(device.path, lockFolders, stale);
+  if (locks.state == LockState::FREE && !device.link.empty()) {
+    locks = CheckPortLocks(device.link, lockFolders);
+  }
+  return locks;
+}
+
 OpenFailure RadioPort::WhyOpenFailed() const {
-  if (!lockHolder.empty()) {
-    OpenFailure failure;
-    failure.fault = OpenFault::BUSY;
-    failure.reason = openErrorText;
-    failure.holder = lockHolder;
-    return failure;
+  if (lockRefusal) {
+    return *lockRefusal;
   }
   return DiagnoseOpenFailure(device.path, openErrorText, lockFolders);
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,9 @@ class RadioPort : public QObject {
   ~RadioPort() override;
 
   // 1 when the device behind `portName` is open (exclusively) and set to 2400 8N1, 0 when it
-  // could not be opened: also when a lock file names a live process as its holder, whatever
-  // Qt's own lock would make of it. Whether the device took each setting is not examined.
+  // could not be opened: also when a lock file on it refuses the port (CheckPortLocks), whatever
+  // Qt's own lock would make of it; the device is then not opened at all. A stale lock where
+  // Qt's lock goes is removed first. Whether the device took each setting is not examined.
   int OpenRadioPort(const std::string &portName);
 
   // The device the last open tried (empty for a name that is no port), with the link it was
@@ -84,12 +86,13 @@ class RadioPort : public QObject {
   void EndReplyRead();
   void OnBytesWritten(qint64 count);
   void OnPortError(QSerialPort::SerialPortError error);
+  PortLocks CheckDeviceLocks(StaleLock stale) const;
 
   std::string serialByIdFolder;
   std::vector<std::string> lockFolders;
   PortDevice device;
   std::string openErrorText;
-  std::string lockHolder;  // who held the device at the last open, by its lock file
+  std::optional<OpenFailure> lockRefusal;  // how a lock file refused the last open
   QTimer replyGapTimer;
   ReplyRead replyRead = ReplyRead::NONE;
   std::size_t replyLength = 0;  // reply bytes placed in receiveBuffer so far
