@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sched.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -166,4 +167,23 @@ TEST_F(PortLock, APidOutsideThisProgramsPidNamespaceMayBeAliveAndKeepsItsLock) {
   EXPECT_EQ(line, "0 " + RefusedLine(" names PID " + std::to_string(getpid()) +
                                      ", which may run outside this program's PID namespace"));
   EXPECT_EQ(ReadWholeFile(LockFile()), AsciiLock(getpid()));
+}
+
+TEST_F(PortLock, NeitherARefusalNorItsDiagnosisOpensTheDevice) {
+  // On a serial port an open alone raises DTR and RTS, which some programming cables heed.
+  const int opens = inotify_init1(IN_NONBLOCK);
+  ASSERT_GE(inotify_add_watch(opens, radio.SlavePath().c_str(), IN_OPEN), 0);
+  std::array<char, 4096> events{};
+  ASSERT_TRUE(WriteWholeFile(LockFile(), AsciiLock(getpid())));
+  EXPECT_EQ(port.OpenRadioPort("COM1"), 0);
+  EXPECT_EQ(Line(), HeldLine(radio.SlavePath()));
+  ASSERT_EQ(unlink(LockFile().c_str()), 0);
+  const OpenFailure qtsOwn = DiagnoseOpenFailure(radio.SlavePath(), "Permission error while locking the device",
+                                                 {locks.Path()});
+  EXPECT_EQ(qtsOwn.reason, "Permission error while locking the device");
+  EXPECT_LT(read(opens, events.data(), events.size()), 0);
+
+  close(OpenRawSlave());  // the watch does see an open
+  EXPECT_GT(read(opens, events.data(), events.size()), 0);
+  close(opens);
 }
