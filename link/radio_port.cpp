@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio_port.h"
 
+#include <sys/ioctl.h>
+
 #include <QString>
 
 namespace {
@@ -9,6 +11,8 @@ namespace {
 // no reply read is running wait here, and a device that talks without being asked cannot make
 // the program hold more than this.
 constexpr qint64 RECEIVE_QUEUE_SIZE = 1024;
+// Two or three bytes' time on the line at 2400 baud: the close follows the last byte closely.
+constexpr int DRAIN_POLL_MS = 10;
 
 }  // namespace
 
@@ -23,6 +27,8 @@ RadioPort::RadioPort(QObject *parent)
   replyGapTimer.setInterval(REPLY_GAP_MS);
   replyGapTimer.setTimerType(Qt::PreciseTimer);
   connect(&replyGapTimer, &QTimer::timeout, this, &RadioPort::EndReplyRead);
+  drainTimer.setInterval(DRAIN_POLL_MS);
+  connect(&drainTimer, &QTimer::timeout, this, &RadioPort::CloseIfDrained);
 }
 
 RadioPort::~RadioPort() { CloseRadioPort(); }
@@ -110,9 +116,29 @@ void RadioPort::StartReplyRead() {
 
 void RadioPort::CloseRadioPort() {
   replyGapTimer.stop();
+  drainTimer.stop();
   replyRead = ReplyRead::NONE;
   if (portHandle.isOpen()) {
     portHandle.close();  // drops Qt's buffers with the descriptor: no readyRead can follow
+  }
+}
+
+void RadioPort::CloseRadioPortWhenDrained() {
+  replyGapTimer.stop();
+  replyRead = ReplyRead::NONE;
+  drainDeadline.setRemainingTime(DRAIN_LIMIT_MS);
+  CloseIfDrained();
+  if (portHandle.isOpen()) {
+    drainTimer.start();
+  }
+}
+
+void RadioPort::CloseIfDrained() {
+  // Qt's own buffer first, then the driver's output queue.
+  int queued = 0;
+  const bool driverEmpty = ioctl(portHandle.handle(), TIOCOUTQ, &queued) != 0 || queued <= 0;
+  if ((portHandle.bytesToWrite() == 0 && driverEmpty) || drainDeadline.hasExpired()) {
+    CloseRadioPort();
   }
 }
 

@@ -68,15 +68,16 @@ class TransfersTest : public ::testing::Test {
     ASSERT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, reply); }, 5000));
   }
 
-  // Ends the transfer at its timer and checks the steps that follow the given message.
-  void ExpectTimerEnds(int timerId, const char *message) {
+  // Ends the transfer at its timer and checks the steps that follow the given message. The port
+  // closes at once unless bytes wait to be sent.
+  void ExpectTimerEnds(int timerId, const char *message, bool bytesWaiting = false) {
     window.events.clear();
     transfers.OnTimer(timerId);
     const Events expected = {"kill timer " + std::to_string(timerId), std::string("message ") + message,
                              "select 0", "show 0"};
     EXPECT_EQ(window.events, expected);
     EXPECT_EQ(transfers.linkState(), LinkState::Idle);
-    EXPECT_FALSE(port.portHandle.isOpen());
+    EXPECT_EQ(port.portHandle.isOpen(), bytesWaiting);
     EXPECT_TRUE(window.runningTimers.empty());
     EXPECT_EQ(state.currentChannel, 0);
     EXPECT_EQ(window.shown, ChannelOneOf(state.image));
