@@ -57,10 +57,6 @@ pid_t DeadPid() {  // a holder that has ended
 
 class PortLock : public RadioPortTest {
  protected:
-  void SetUp() override {
-    RadioPortTest::SetUp();
-    port.SetLockFolders({locks.Path()});  // never the system's own lock folders
-  }
   // LCK..pts_3 for /dev/pts/3, the name every program looks for.
   std::string LockFile() const { return locks.File("LCK..pts_" + radio.SlavePath().substr(9)); }
   std::string HeldLine(const std::string &device) const {
@@ -75,8 +71,6 @@ class PortLock : public RadioPortTest {
   std::string RefusedLine(const std::string &reason) const {
     return "COM1: cannot open " + radio.SlavePath() + ": locked: " + LockFile() + reason;
   }
-
-  TempDir locks;
 };
 
 TEST_F(PortLock, ALiveHoldersLockInEitherFormKeepsThePortClosedAndIsNamed) {

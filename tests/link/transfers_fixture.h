@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Transfers between an editor state, a recording window and a radio port whose COM1 is the slave
-// side of a fresh pseudo-terminal played by the test.
+// side of a fresh pseudo-terminal played by the test, with a lock folder of the test's own.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "pseudo_terminal.h"
 #include "radio_transfers.h"
 #include "recording_transfer_window.h"
+#include "sim_process.h"
 
 using Events = std::vector<std::string>;
 
@@ -51,7 +52,10 @@ class TransfersTest : public ::testing::Test {
     state.image.bytes[IMAGE_SIZE - 1] = 0x77;  // so that the frame's closing 0x00 stands out
     LoadWorkingChannel(state);
   }
-  void SetUp() override { setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1); }
+  void SetUp() override {
+    setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1);
+    port.SetLockFolders({locks.Path()});
+  }
   void TearDown() override {
     port.CloseRadioPort();
     unsetenv("ZENTOR_COM1");
@@ -88,6 +92,7 @@ class TransfersTest : public ::testing::Test {
 
   ApplicationGuard application;
   PseudoTerminal radio;
+  TempDir locks;
   EditorState state;
   RadioPort port;
   RecordingTransferWindow window{state};
