@@ -38,10 +38,11 @@ struct Finding {
   struct stat seen {};     // the lock file as lstat(2) found it
 };
 
-Finding Found(Verdict verdict, std::string text = std::string()) {
+Finding Found(Verdict verdict, std::string text = std::string(), const struct stat &seen = {}) {
   Finding finding;
   finding.verdict = verdict;
   finding.text = std::move(text);
+  finding.seen = seen;
   return finding;
 }
 
@@ -101,21 +102,17 @@ std::string ProcessName(pid_t pid) {
 
 // Never opens anything but a regular file, so a FIFO or a device named like a lock costs no wait.
 Finding Examine(const std::string &path) {
-  Finding finding;
-  if (lstat(path.c_str(), &finding.seen) != 0) {
-    return finding;  // no lock file, or none this user can see
+  struct stat seen {};
+  if (lstat(path.c_str(), &seen) != 0) {
+    return Found(Verdict::ABSENT);  // no lock file, or none this user can see
   }
   const std::string locked = "locked: " + path;
-  struct stat target = finding.seen;
-  if (S_ISLNK(finding.seen.st_mode) && stat(path.c_str(), &target) != 0) {
-    finding.verdict = Verdict::REFUSED;
-    finding.text = locked + " is a link that leads nowhere, not a lock file";
-    return finding;
+  struct stat target = seen;
+  if (S_ISLNK(seen.st_mode) && stat(path.c_str(), &target) != 0) {
+    return Found(Verdict::REFUSED, locked + " is a link that leads nowhere, not a lock file");
   }
   if (!S_ISREG(target.st_mode)) {
-    finding.verdict = Verdict::REFUSED;
-    finding.text = locked + " is " + KindOf(target.st_mode) + ", not a lock file";
-    return finding;
+    return Found(Verdict::REFUSED, locked + " is " + KindOf(target.st_mode) + ", not a lock file");
   }
   std::string bytes;
   FileError error;
@@ -123,26 +120,24 @@ Finding Examine(const std::string &path) {
       ReadRegularFile(path, LOCK_FILE_LIMIT, bytes, error) ? ReadLockContents(bytes) : std::nullopt;
   if (!lock) {
     // Empty also while its writer has just created it: only time tells that from a dead one.
-    finding.verdict = OlderThanQtStaleTime(target) ? Verdict::STALE : Verdict::REFUSED;
-    finding.text = locked + " cannot be read (taken as stale after 30 s)";
-    return finding;
+    return Found(OlderThanQtStaleTime(target) ? Verdict::STALE : Verdict::REFUSED,
+                 locked + " cannot be read (taken as stale after 30 s)", seen);
   }
   const std::string pid = std::to_string(lock->pid);
   if (!WrittenOnThisHost(*lock)) {
-    finding.verdict = Verdict::REFUSED;
-    finding.text = locked + " names PID " + pid + " of " + (lock->host.empty() ? "another machine" : "the host " + lock->host) +
-                   ", whose processes this program cannot see";
-  } else if (kill(lock->pid, 0) == 0 || errno != ESRCH) {
-    const std::string program = ProcessName(lock->pid);
-    finding.verdict = Verdict::HELD;
-    finding.text = (program.empty() ? "a process" : program) + " (PID " + pid + ")";
-  } else if (!SeesEveryProcess()) {
-    finding.verdict = Verdict::REFUSED;
-    finding.text = locked + " names PID " + pid + ", which may run outside this program's PID namespace";
-  } else {
-    finding.verdict = Verdict::STALE;  // its holder has gone
+    const std::string host = lock->host.empty() ? "another machine" : "the host " + lock->host;
+    return Found(Verdict::REFUSED,
+                 locked + " names PID " + pid + " of " + host + ", whose processes this program cannot see");
   }
-  return finding;
+  if (kill(lock->pid, 0) == 0 || errno != ESRCH) {
+    const std::string program = ProcessName(lock->pid);
+    return Found(Verdict::HELD, (program.empty() ? "a process" : program) + " (PID " + pid + ")");
+  }
+  if (!SeesEveryProcess()) {
+    return Found(Verdict::REFUSED,
+                 locked + " names PID " + pid + ", which may run outside this program's PID namespace");
+  }
+  return Found(Verdict::STALE, std::string(), seen);  // its holder has gone
 }
 
 bool Unchanged(const std::string &path, const struct stat &seen) {
@@ -162,7 +157,8 @@ Finding RemoveIfStale(const std::string &path) {
     } else if (unlink(path.c_str()) == 0 || errno == ENOENT) {
       return Found(Verdict::ABSENT);
     } else {
-      return Found(Verdict::REFUSED, "locked: " + path + " is stale but cannot be removed: " + std::strerror(errno));
+      return Found(Verdict::REFUSED,
+                   "locked: " + path + " is stale but cannot be removed: " + std::strerror(errno));
     }
   }
   return finding;

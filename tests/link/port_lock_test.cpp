@@ -163,6 +163,16 @@ TEST_F(PortLock, APidOutsideThisProgramsPidNamespaceMayBeAliveAndKeepsItsLock) {
   EXPECT_EQ(ReadWholeFile(LockFile()), AsciiLock(getpid()));
 }
 
+TEST_F(PortLock, AStaleLockThisUserMayNotRemoveIsNamed) {
+  if (geteuid() != 0) {
+    GTEST_SKIP() << "playing another user takes root";
+  }
+  ASSERT_TRUE(WriteWholeFile(LockFile(), AsciiLock(DeadPid())));
+  ASSERT_EQ(chmod(locks.Path().c_str(), 0755), 0);  // others may look in, but not remove
+  EXPECT_EQ(TextFromChild([&] { return setgid(65534) != 0 || setuid(65534) != 0 ? "still root" : OpenedAndLine(); }),
+            "0 " + RefusedLine(" is stale but cannot be removed: Permission denied"));
+}
+
 TEST_F(PortLock, NeitherARefusalNorItsDiagnosisOpensTheDevice) {
   // On a serial port an open alone raises DTR and RTS, which some programming cables heed.
   const int opens = inotify_init1(IN_NONBLOCK);
