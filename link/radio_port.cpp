@@ -134,10 +134,10 @@ void RadioPort::CloseRadioPortWhenDrained() {
 }
 
 void RadioPort::CloseIfDrained() {
-  // Qt's own buffer first, then the driver's output queue.
+  // Every byte handed to the driver, as Qt confirms it, and then gone from the driver's queue.
   int queued = 0;
   const bool driverEmpty = ioctl(portHandle.handle(), TIOCOUTQ, &queued) != 0 || queued <= 0;
-  if ((portHandle.bytesToWrite() == 0 && driverEmpty) || drainDeadline.hasExpired()) {
+  if ((bytesHanded >= bytesQueued && driverEmpty) || drainDeadline.hasExpired()) {
     CloseRadioPort();
   }
 }

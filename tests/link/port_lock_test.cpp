@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <QSerialPort>
+#include <QSysInfo>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -25,9 +26,10 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
+Bytes TextLock(const std::string &text) { return Bytes(text.begin(), text.end()); }
+
 Bytes AsciiLock(pid_t pid) {  // as minicom and picocom write it: ten characters and a newline
-  const std::string text = std::string(10 - std::to_string(pid).size(), ' ') + std::to_string(pid) + "\n";
-  return Bytes(text.begin(), text.end());
+  return TextLock(std::string(10 - std::to_string(pid).size(), ' ') + std::to_string(pid) + "\n");
 }
 
 Bytes BinaryLock(int pid) {  // the oldest form: the PID as a binary int
@@ -36,16 +38,8 @@ Bytes BinaryLock(int pid) {  // the oldest form: the PID as a binary int
   return binary;
 }
 
-Bytes TextLock(const std::string &text) { return Bytes(text.begin(), text.end()); }
-
-Bytes QtLock(pid_t pid, const std::string &host) {
-  return TextLock(std::to_string(pid) + "\nlink_tests\n" + host + "\n");
-}
-
-std::string ThisHost() {
-  std::array<char, 256> host{};
-  gethostname(host.data(), host.size() - 1);
-  return host.data();
+Bytes QtLock(pid_t pid, const QString &host = QSysInfo::machineHostName()) {
+  return TextLock(std::to_string(pid) + "\nlink_tests\n" + host.toStdString() + "\n");
 }
 
 pid_t DeadPid() {  // a holder that has ended
@@ -75,7 +69,7 @@ class PortLock : public RadioPortTest {
 
 TEST_F(PortLock, ALiveHoldersLockInEitherFormKeepsThePortClosedAndIsNamed) {
   ASSERT_EQ(radio.SlavePath().rfind("/dev/pts/", 0), 0u);
-  for (const Bytes &lock : {AsciiLock(getpid()), BinaryLock(getpid()), QtLock(getpid(), ThisHost())}) {
+  for (const Bytes &lock : {AsciiLock(getpid()), BinaryLock(getpid()), QtLock(getpid())}) {
     ASSERT_TRUE(WriteWholeFile(LockFile(), lock));
     EXPECT_EQ(port.OpenRadioPort("COM1"), 0);
     EXPECT_EQ(Line(), HeldLine(radio.SlavePath()));
@@ -113,7 +107,7 @@ TEST_F(PortLock, ALockThatTellsNothingSureIsNamedAndOneOfADeadProcessIsRemoved) 
     std::string line;  // empty where the lock is stale: removed, and the port opens
   } cases[] = {
       {"a dead PID, binary", BinaryLock(DeadPid()), 0, ""},
-      {"a dead PID, Qt's form", QtLock(DeadPid(), ThisHost()), 0, ""},
+      {"a dead PID, Qt's form", QtLock(DeadPid()), 0, ""},
       {"empty, as its writer has just created it", {}, 0, unreadable},
       {"no PID", TextLock("minicom\n"), 0, unreadable},
       {"a negative PID", TextLock("-42\n"), 0, unreadable},
@@ -145,7 +139,7 @@ TEST_F(PortLock, ALockThatTellsNothingSureIsNamedAndOneOfADeadProcessIsRemoved) 
 
 TEST_F(PortLock, AFifoNamedLikeALockIsRefusedWithoutAWait) {
   ASSERT_EQ(mkfifo(LockFile().c_str(), 0666), 0);
-  // In a child that ends after 10 s: a read of the FIFO would wait for a writer for good.
+  // In a child that ends after 10 s, since a read of the FIFO would wait for good.
   EXPECT_EQ(TextFromChild([&] { return OpenedAndLine(); }), "0 " + RefusedLine(" is a FIFO, not a lock file"));
 }
 

@@ -100,20 +100,3 @@ TEST_F(TransfersTest, WriteHeldBackFromTheDriverReportsWriteFailed) {
                                    " of the 188 bytes went to the device\n");
   EXPECT_LT(port.BytesHandedOver(), WRITE_FRAME_SIZE);
 }
-
-TEST_F(TransfersTest, WriteClosesThePortOnlyOnceTheFrameHasLeft) {
-  // Closed, the port is back at its old line settings: a byte that leaves after that goes out
-  // at another speed.
-  const int otherEnd = open(radio.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-  ASSERT_GE(otherEnd, 0);
-  std::vector<std::uint8_t> frame = ImageBytes(state.image);
-  frame.push_back(0x00);
-  transfers.OnWriteClicked();
-  ASSERT_EQ(tcflow(otherEnd, TCOOFF), 0);
-  RunEventsFor(300);
-  ExpectTimerEnds(WRITE_TIMER, MSG_WRITE_FAILED, true);
-  ASSERT_EQ(tcflow(otherEnd, TCOON), 0);
-  EXPECT_EQ(radio.Receive(WRITE_FRAME_SIZE, 5000), frame);
-  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, 5000));
-  close(otherEnd);
-}
