@@ -6,6 +6,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -45,39 +46,62 @@ OpenFailure FromOpenError(int error, const struct stat &info) {
   }
 }
 
+// Qt words a failed open with the system's text for its errno, so the text gives the errno back.
+OpenFailure FromPortErrorText(const std::string &reason, const struct stat &info) {
+  for (const int error : {ENOTTY, EBUSY, EIO, ENXIO, ENODEV, EACCES, EPERM}) {
+    if (reason == std::strerror(error)) {
+      // Opened, but no terminal: /dev/null, a sound card.
+      return error == ENOTTY ? WithFault(OpenFault::NOT_A_PORT, "not a serial port") : FromOpenError(error, info);
+    }
+  }
+  return WithFault(OpenFault::OTHER, reason);
+}
+
 std::string PortAndDevice(const std::string &portName, const std::string &device) {
   return portName + " (" + device + "): ";
 }
 
 }  // namespace
 
+std::optional<OpenFailure> LockRefusal(const PortLocks &locks) {
+  switch (locks.state) {
+    case LockState::HELD: {
+      OpenFailure failure = WithFault(OpenFault::BUSY, "locked by another program");
+      failure.holder = locks.holder;
+      return failure;
+    }
+    case LockState::REFUSED:
+      return WithFault(OpenFault::LOCKED, locks.reason);
+    case LockState::FREE:
+      break;
+  }
+  return std::nullopt;
+}
+
 OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string &fallbackReason,
                                 const std::vector<std::string> &lockFolders) {
+  // Never by opening the device: on a serial port the open alone raises DTR and RTS, which
+  // some programming cables take for a signal.
   OpenFailure failure;
   struct stat info {};
   if (stat(devicePath.c_str(), &info) != 0) {
     failure = WithFault(OpenFault::NO_DEVICE, errno);
   } else if (!S_ISCHR(info.st_mode)) {
     failure = WithFault(OpenFault::NOT_A_PORT, "not a serial port");
-  } else if (std::string holder = LockHolderOf(devicePath, lockFolders); !holder.empty()) {
-    failure = WithFault(OpenFault::BUSY, "locked by another program");
-    failure.holder = holder;
+  } else if (std::optional<OpenFailure> locked = LockRefusal(CheckPortLocks(devicePath, lockFolders))) {
+    failure = *locked;
+  } else if (faccessat(AT_FDCWD, devicePath.c_str(), R_OK | W_OK, AT_EACCESS) != 0) {
+    failure = FromOpenError(errno, info);
   } else {
-    // The port's own error text does not tell a lock from a permission, so ask the system.
-    // Both fail before the driver opens the line, so the attempt changes nothing on the wire.
-    const int fd = open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd >= 0) {
-      // A device that is no terminal (/dev/null, a sound card) opens but takes no line settings.
-      const bool terminal = isatty(fd) != 0;
-      close(fd);
-      failure = terminal ? WithFault(OpenFault::OTHER, fallbackReason)
-                         : WithFault(OpenFault::NOT_A_PORT, "not a serial port");
-    } else {
-      failure = FromOpenError(errno, info);
-    }
+    failure = FromPortErrorText(fallbackReason, info);
   }
   if (failure.fault == OpenFault::NO_DEVICE) {
-    failure.present = SerialDeviceList(PresentSerialDevices());
+    // The device itself is not among them: the line names it once.
+    std::vector<SerialDevice> others = PresentSerialDevices();
+    others.erase(std::remove_if(others.begin(), others.end(),
+                                [&](const SerialDevice &present) { return present.path == devicePath; }),
+                 others.end());
+    failure.present = SerialDeviceList(others);
   }
   return failure;
 }
@@ -122,6 +146,7 @@ std::string OpenFailureText(const std::string &device, const OpenFailure &failur
                                      : "; held by " + failure.holder;
       break;
     case OpenFault::NOT_A_PORT:
+    case OpenFault::LOCKED:
     case OpenFault::OTHER:
       break;
   }

@@ -6,13 +6,15 @@
 #include <sys/stat.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "port_lock_holder.h"
 #include "reply_judgement.h"
 
-enum class OpenFault { NO_DEVICE, NOT_A_PORT, PERMISSION, BUSY, OTHER };
+// LOCKED: a lock file that names no live holder keeps the port closed; the reason names the file.
+enum class OpenFault { NO_DEVICE, NOT_A_PORT, PERMISSION, BUSY, LOCKED, OTHER };
 
 struct OpenFailure {
   OpenFault fault = OpenFault::OTHER;
@@ -23,8 +25,12 @@ struct OpenFailure {
   std::string present;  // NO_DEVICE: the serial devices that are present (SerialDeviceList)
 };
 
-// Finds out why `devicePath` could not be opened. `fallbackReason` (the port's own error text)
-// stands when the device opens now. `lockFolders`: where lock files are looked for.
+// The refusal the lock files on a device make (port_lock_holder.h); nothing when they leave it free.
+std::optional<OpenFailure> LockRefusal(const PortLocks &locks);
+
+// Finds out why `devicePath` could not be opened, without opening it: from what the system says
+// of the device and of this user, the lock files in `lockFolders`, and `fallbackReason`, the
+// port's own error text, which stands where none of them tells more.
 OpenFailure DiagnoseOpenFailure(const std::string &devicePath, const std::string &fallbackReason,
                                 const std::vector<std::string> &lockFolders = SerialLockFolders());
 
@@ -35,7 +41,7 @@ std::string GroupThatMayOpen(const struct stat &info);
 std::string OwnerOnlyText(const struct stat &info);
 
 // "cannot open /dev/ttyUSB0: Permission denied; the device belongs to the group dialout: ...".
-// `device` names the device as the user knows it (PortDeviceLabel).
+// `device` names the device as the user knows it (PortDeviceLabel); the line names it once.
 std::string OpenFailureText(const std::string &device, const OpenFailure &failure);
 // The same, after the port's name: "COM1: cannot open ..."
 std::string OpenFailureLine(const std::string &portName, const std::string &device, const OpenFailure &failure);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio_port.h"
 
+#include <sys/ioctl.h>
+
 #include <QString>
 
 namespace {
@@ -9,6 +11,8 @@ namespace {
 // no reply read is running wait here, and a device that talks without being asked cannot make
 // the program hold more than this.
 constexpr qint64 RECEIVE_QUEUE_SIZE = 1024;
+// Two or three bytes' time on the line at 2400 baud: the close follows the last byte closely.
+constexpr int DRAIN_POLL_MS = 10;
 
 }  // namespace
 
@@ -23,6 +27,8 @@ RadioPort::RadioPort(QObject *parent)
   replyGapTimer.setInterval(REPLY_GAP_MS);
   replyGapTimer.setTimerType(Qt::PreciseTimer);
   connect(&replyGapTimer, &QTimer::timeout, this, &RadioPort::EndReplyRead);
+  drainTimer.setInterval(DRAIN_POLL_MS);
+  connect(&drainTimer, &QTimer::timeout, this, &RadioPort::CloseIfDrained);
 }
 
 RadioPort::~RadioPort() { CloseRadioPort(); }
@@ -35,7 +41,7 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   writeErrorSeen = false;
 
   openErrorText.clear();
-  lockHolder.clear();
+  lockRefusal.reset();
   device = LookUpPortDevice(portName, serialByIdFolder);
   if (device.path.empty()) {
     openErrorText = "no such port";
@@ -43,14 +49,11 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   }
   // Asked before Qt is: Qt's own lock (a QLockFile) takes a lock file it cannot read, such as
   // the classic "      1234\n" of minicom or picocom, for stale once it is half a minute old,
-  // deletes it and opens the device under the holder's feet. The lock under the link's name
-  // counts too: a Qt program that opened the device by the link locked it under that name.
-  lockHolder = LockHolderOf(device.path, lockFolders);
-  if (lockHolder.empty() && !device.link.empty()) {
-    lockHolder = LockHolderOf(device.link, lockFolders);
-  }
-  if (!lockHolder.empty()) {
-    openErrorText = "locked by another program";
+  // deletes it and opens the device under the holder's feet; it deletes one whose PID it cannot
+  // see, also where that PID lives in another PID namespace; and it waits forever on a FIFO.
+  lockRefusal = LockRefusal(CheckDeviceLocks(StaleLock::REMOVE));
+  if (lockRefusal) {
+    openErrorText = lockRefusal->reason;
     return 0;
   }
   // Qt 6 takes the device exclusively at the open: a lock file (LCK..name in the system's lock
@@ -60,6 +63,9 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   portHandle.setPortName(QString::fromStdString(device.path));
   if (!portHandle.open(QIODevice::ReadWrite)) {
     openErrorText = portHandle.errorString().toStdString();
+    // Qt's words name no lock file, and another program may have taken its lock since the look
+    // above, Qt finding it still empty, say: the lock files say it better.
+    lockRefusal = LockRefusal(CheckDeviceLocks(StaleLock::KEEP));
     return 0;
   }
 
@@ -110,19 +116,46 @@ void RadioPort::StartReplyRead() {
 
 void RadioPort::CloseRadioPort() {
   replyGapTimer.stop();
+  drainTimer.stop();
   replyRead = ReplyRead::NONE;
   if (portHandle.isOpen()) {
     portHandle.close();  // drops Qt's buffers with the descriptor: no readyRead can follow
   }
 }
 
+void RadioPort::CloseRadioPortWhenDrained() {
+  replyGapTimer.stop();
+  replyRead = ReplyRead::NONE;
+  drainDeadline.setRemainingTime(DRAIN_LIMIT_MS);
+  CloseIfDrained();
+  if (portHandle.isOpen()) {
+    drainTimer.start();
+  }
+}
+
+void RadioPort::CloseIfDrained() {
+  // Every byte handed to the driver, as Qt confirms it, and then gone from the driver's queue.
+  int queued = 0;
+  const bool driverEmpty = ioctl(portHandle.handle(), TIOCOUTQ, &queued) != 0 || queued <= 0;
+  if ((bytesHanded >= bytesQueued && driverEmpty) || drainDeadline.hasExpired()) {
+    CloseRadioPort();
+  }
+}
+
+PortLocks RadioPort::CheckDeviceLocks(StaleLock stale) const {
+  // The lock under the link's name counts too: a Qt program that opened the device by the link
+  // locked it under that name. Qt's own lock goes under the device's name, so only that is ours
+  // to clear.
+  PortLocks locks = CheckPortLocks(device.path, lockFolders, stale);
+  if (locks.state == LockState::FREE && !device.link.empty()) {
+    locks = CheckPortLocks(device.link, lockFolders);
+  }
+  return locks;
+}
+
 OpenFailure RadioPort::WhyOpenFailed() const {
-  if (!lockHolder.empty()) {
-    OpenFailure failure;
-    failure.fault = OpenFault::BUSY;
-    failure.reason = openErrorText;
-    failure.holder = lockHolder;
-    return failure;
+  if (lockRefusal) {
+    return *lockRefusal;
   }
   return DiagnoseOpenFailure(device.path, openErrorText, lockFolders);
 }

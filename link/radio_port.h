@@ -3,6 +3,7 @@
 // The serial port to the radio's programming cable: opened for one transfer, set to the radio's
 // line parameters, driven without ever waiting, and closed when the transfer's timer ends it.
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QSerialPort>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,9 @@ constexpr qint32 RADIO_BAUD_RATE = 2400;
 constexpr std::size_t REPLY_SIZE = IMAGE_SIZE;  // the radio answers with its whole image
 // Once a reply byte has arrived, a silence this long ends the read.
 constexpr int REPLY_GAP_MS = 1000;
+// The longest a close waits for queued bytes to leave: more than twice the 0.78 s that the
+// 188-byte write frame takes on the line at 2400 baud.
+constexpr int DRAIN_LIMIT_MS = 2000;
 
 class RadioPort : public QObject {
   Q_OBJECT
@@ -30,8 +35,9 @@ class RadioPort : public QObject {
   ~RadioPort() override;
 
   // 1 when the device behind `portName` is open (exclusively) and set to 2400 8N1, 0 when it
-  // could not be opened: also when a lock file names a live process as its holder, whatever
-  // Qt's own lock would make of it. Whether the device took each setting is not examined.
+  // could not be opened: also when a lock file on it refuses the port (CheckPortLocks), whatever
+  // Qt's own lock would make of it; the device is then not opened at all. A stale lock where
+  // Qt's lock goes is removed first. Whether the device took each setting is not examined.
   int OpenRadioPort(const std::string &portName);
 
   // The device the last open tried (empty for a name that is no port), with the link it was
@@ -61,6 +67,11 @@ class RadioPort : public QObject {
   // Ends every transfer in progress. Once it returns, receiveBuffer changes no more. Harmless
   // when the port is not open.
   void CloseRadioPort();
+  // The same, but the port closes only once every byte queued for sending has left the driver,
+  // or DRAIN_LIMIT_MS have passed: the close puts the line back to its old settings at once, and
+  // a byte still queued would go out at another speed. Returns at once; waits on the event loop,
+  // and the next open, or CloseRadioPort, closes at once.
+  void CloseRadioPortWhenDrained();
 
   // True when, since the last open, the port reported a write error or has not yet handed every
   // queued byte to the driver. The radio never acknowledges a frame; this is all we can know.
@@ -84,13 +95,17 @@ class RadioPort : public QObject {
   void EndReplyRead();
   void OnBytesWritten(qint64 count);
   void OnPortError(QSerialPort::SerialPortError error);
+  void CloseIfDrained();
+  PortLocks CheckDeviceLocks(StaleLock stale) const;
 
   std::string serialByIdFolder;
   std::vector<std::string> lockFolders;
   PortDevice device;
   std::string openErrorText;
-  std::string lockHolder;  // who held the device at the last open, by its lock file
+  std::optional<OpenFailure> lockRefusal;  // how a lock file refused the last open
   QTimer replyGapTimer;
+  QTimer drainTimer;  // polls the queues while CloseRadioPortWhenDrained waits
+  QDeadlineTimer drainDeadline;
   ReplyRead replyRead = ReplyRead::NONE;
   std::size_t replyLength = 0;  // reply bytes placed in receiveBuffer so far
   qint64 bytesQueued = 0;

@@ -116,8 +116,8 @@ void RadioTransfers::EndWrite() {
   KeepInHistory(HistoryKind::WRITE, radio.DevicePath(), sentImage, diagnostics);
   window.ShowMessage(fellShort ? MSG_WRITE_FAILED : MSG_WRITE_DONE);
   // Only now: the port stays open while the message is on screen, giving the frame that long
-  // to leave the driver.
-  radio.CloseRadioPort();
+  // to leave the driver, and after it until the last byte has gone.
+  radio.CloseRadioPortWhenDrained();
   currentState = LinkState::Idle;
 }
 

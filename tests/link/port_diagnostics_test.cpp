@@ -5,13 +5,13 @@
 
 #include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QSerialPort>
 #include <ios>
 #include <string>
 
+#include "child_step.h"
 #include "event_loop.h"
 #include "port_diagnostics.h"
 #include "pseudo_terminal.h"
@@ -22,29 +22,12 @@ namespace {
 // The line a program without root's privileges gets for `path`: root opens any device, so the
 // diagnosis runs in a child that has dropped to "nobody".
 std::string LineOfAnUnprivilegedProgram(const std::string &path) {
-  int channel[2];
-  if (pipe(channel) != 0) {
-    return "no pipe";
-  }
-  const pid_t child = fork();
-  if (child == 0) {
-    close(channel[0]);
+  return TextFromChild([&] {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
-      _exit(1);
+      return std::string("still root");
     }
-    const std::string line = OpenFailureLine("COM1", path, DiagnoseOpenFailure(path, "not this"));
-    _exit(write(channel[1], line.data(), line.size()) == static_cast<ssize_t>(line.size()) ? 0 : 1);
-  }
-  close(channel[1]);
-  std::string line;
-  char chunk[256];
-  ssize_t got = 0;
-  while ((got = read(channel[0], chunk, sizeof chunk)) > 0) {
-    line.append(chunk, static_cast<std::size_t>(got));
-  }
-  close(channel[0]);
-  waitpid(child, nullptr, 0);
-  return line;
+    return OpenFailureLine("COM1", path, DiagnoseOpenFailure(path, "not this"));
+  });
 }
 
 }  // namespace

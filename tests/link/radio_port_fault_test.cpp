@@ -32,7 +32,7 @@ TEST_F(RadioPortTest, WriteOnAHungUpDeviceFellShort) {
   EXPECT_TRUE(port.WriteFellShort());
 }
 
-TEST_F(RadioPortTest, WriteHeldBackFromTheDriverFellShortUntilItGoes) {
+TEST_F(RadioPortTest, WriteHeldBackFromTheDriverFellShortAndKeepsAClosingPortOpenUntilItGoes) {
   const int otherEnd = OpenRawSlave();
   ASSERT_GE(otherEnd, 0);
   ASSERT_EQ(port.OpenRadioPort("COM1"), 1);
@@ -43,8 +43,15 @@ TEST_F(RadioPortTest, WriteHeldBackFromTheDriverFellShortUntilItGoes) {
   RunEventsFor(300);
   EXPECT_TRUE(port.WriteFellShort());
 
+  // Closed, the port is back at its old line settings: a byte that left after that would go out
+  // at another speed.
+  port.CloseRadioPortWhenDrained();
+  RunEventsFor(100);
+  EXPECT_TRUE(port.portHandle.isOpen());
+
   ASSERT_EQ(tcflow(otherEnd, TCOON), 0);
   EXPECT_EQ(radio.Receive(frame.size(), 5000), frame);
   EXPECT_TRUE(RunEventsUntil([&] { return !port.WriteFellShort(); }, 5000));
+  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, 5000));
   close(otherEnd);
 }

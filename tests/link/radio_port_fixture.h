@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A radio port whose COM1 is the slave side of a fresh pseudo-terminal.
+// A radio port whose COM1 is the slave side of a fresh pseudo-terminal, and whose lock folder is
+// the test's own, never the system's.
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,14 @@
 #include "link_test_support.h"
 #include "pseudo_terminal.h"
 #include "radio_port.h"
+#include "sim_process.h"
 
 class RadioPortTest : public ::testing::Test {
  protected:
-  void SetUp() override { setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1); }
+  void SetUp() override {
+    setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1);
+    port.SetLockFolders({locks.Path()});
+  }
   void TearDown() override {
     port.CloseRadioPort();
     unsetenv("ZENTOR_COM1");
@@ -37,5 +42,6 @@ class RadioPortTest : public ::testing::Test {
 
   ApplicationGuard application;
   PseudoTerminal radio;
+  TempDir locks;
   RadioPort port;
 };

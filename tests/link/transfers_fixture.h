@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Transfers between an editor state, a recording window and a radio port whose COM1 is the slave
-// side of a fresh pseudo-terminal played by the test.
+// side of a fresh pseudo-terminal played by the test, with a lock folder of the test's own.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "pseudo_terminal.h"
 #include "radio_transfers.h"
 #include "recording_transfer_window.h"
+#include "sim_process.h"
 
 using Events = std::vector<std::string>;
 
@@ -51,7 +52,10 @@ class TransfersTest : public ::testing::Test {
     state.image.bytes[IMAGE_SIZE - 1] = 0x77;  // so that the frame's closing 0x00 stands out
     LoadWorkingChannel(state);
   }
-  void SetUp() override { setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1); }
+  void SetUp() override {
+    setenv("ZENTOR_COM1", radio.SlavePath().c_str(), 1);
+    port.SetLockFolders({locks.Path()});
+  }
   void TearDown() override {
     port.CloseRadioPort();
     unsetenv("ZENTOR_COM1");
@@ -68,15 +72,16 @@ class TransfersTest : public ::testing::Test {
     ASSERT_TRUE(RunEventsUntil([&] { return StartsWith(port.receiveBuffer, reply); }, 5000));
   }
 
-  // Ends the transfer at its timer and checks the steps that follow the given message.
-  void ExpectTimerEnds(int timerId, const char *message) {
+  // Ends the transfer at its timer and checks the steps that follow the given message. The port
+  // closes at once unless bytes wait to be sent.
+  void ExpectTimerEnds(int timerId, const char *message, bool bytesWaiting = false) {
     window.events.clear();
     transfers.OnTimer(timerId);
     const Events expected = {"kill timer " + std::to_string(timerId), std::string("message ") + message,
                              "select 0", "show 0"};
     EXPECT_EQ(window.events, expected);
     EXPECT_EQ(transfers.linkState(), LinkState::Idle);
-    EXPECT_FALSE(port.portHandle.isOpen());
+    EXPECT_EQ(port.portHandle.isOpen(), bytesWaiting);
     EXPECT_TRUE(window.runningTimers.empty());
     EXPECT_EQ(state.currentChannel, 0);
     EXPECT_EQ(window.shown, ChannelOneOf(state.image));
@@ -87,6 +92,7 @@ class TransfersTest : public ::testing::Test {
 
   ApplicationGuard application;
   PseudoTerminal radio;
+  TempDir locks;
   EditorState state;
   RadioPort port;
   RecordingTransferWindow window{state};

@@ -92,7 +92,9 @@ TEST_F(TransfersTest, WriteHeldBackFromTheDriverReportsWriteFailed) {
   transfers.OnWriteClicked();
   ASSERT_EQ(tcflow(otherEnd, TCOOFF), 0);  // the device takes no output, as after an XOFF
   RunEventsFor(300);
-  ExpectTimerEnds(WRITE_TIMER, MSG_WRITE_FAILED);
+  ExpectTimerEnds(WRITE_TIMER, MSG_WRITE_FAILED, true);
+  EXPECT_TRUE(RunEventsUntil([&] { return !port.portHandle.isOpen(); }, DRAIN_LIMIT_MS + 5000))
+      << "the wait for the frame to leave has its bound";
   close(otherEnd);
   EXPECT_EQ(diagnostics.str(), LinePrefix() + "write fell short: only " + std::to_string(port.BytesHandedOver()) +
                                    " of the 188 bytes went to the device\n");
