@@ -179,7 +179,8 @@ TEST_F(ImageFile, ReplacementKeepsTheGroupWhereTheSystemAllows) {
   EXPECT_EQ(error.warning, "");
   EXPECT_EQ(ownerOf("f.img"), (std::vector<unsigned>{4242, 4343, 0664}));
 
-  EXPECT_EQ(ReplaceAsAnotherUser(PathOf("f.img"), 4646, 4545, 4343, ": written, but now owned by 4646 instead of 4242"), 0);
+  EXPECT_EQ(ReplaceAsAnotherUser(PathOf("f.img"), 4646, 4545, 4343, "written, but now owned by 4646 instead of 4242"),
+            0);
   EXPECT_EQ(ownerOf("f.img"), (std::vector<unsigned>{4646, 4343, 0664}));
   ASSERT_EQ(::chmod(PathOf("f.img").c_str(), 0676), 0);
   EXPECT_EQ(ReplaceAsAnotherUser(PathOf("f.img"), 4747, 4545, 4545, "and by the group 4545 instead of 4343"), 0);
