@@ -56,6 +56,23 @@ std::vector<std::string> ListedNames(const std::string &folder) {
   return names;
 }
 
+// An environment variable as it was before the test, put back at its end.
+class SavedVariable {
+ public:
+  explicit SavedVariable(const char *name) : name_(name), set_(std::getenv(name) != nullptr) {
+    if (set_) value_ = std::getenv(name);
+  }
+  ~SavedVariable() {
+    set_ ? setenv(name_, value_.c_str(), 1) : unsetenv(name_);
+    ::tzset();
+  }
+
+ private:
+  const char *name_;
+  bool set_;
+  std::string value_;
+};
+
 void SetTimeZone(const char *zone) {
   setenv("TZ", zone, 1);
   ::tzset();
@@ -65,6 +82,7 @@ void SetTimeZone(const char *zone) {
 // of local time from an earlier version sorts by the moment it stands for.
 TEST(ImageHistory, EventsAreOrderedByTheirMomentAcrossTimeZones) {
   ScratchHistory history;
+  const SavedVariable zone("TZ");
   std::ostringstream diagnostics;
   SetTimeZone("EAST-10");
   KeepInHistory(HistoryKind::READ, "/dev/ttyUSB0", ImageOf(1), diagnostics);
@@ -83,8 +101,6 @@ TEST(ImageHistory, EventsAreOrderedByTheirMomentAcrossTimeZones) {
   ASSERT_TRUE(PruneHistory(history.Folder(), 3, error)) << error;
   EXPECT_EQ(ListedNames(history.Folder())[0], utcFive);
   EXPECT_EQ(diagnostics.str(), "");
-  unsetenv("TZ");
-  ::tzset();
 }
 
 // Links planted under the names of the next seconds, and a newest one leading out of the folder:
@@ -133,8 +149,7 @@ TEST(ImageHistory, AFolderOfAnotherUserIsNotUsed) {
 
 // As the XDG Base Directory rules say, and as the bytes of the environment stand.
 TEST(HistoryFolder, ComesFromTheEnvironmentsBytes) {
-  const char *home = std::getenv("HOME");
-  const std::string savedHome = home == nullptr ? std::string() : home;
+  const SavedVariable home("HOME");
   const struct {
     const char *dataHome;
     const char *home;
@@ -156,8 +171,6 @@ TEST(HistoryFolder, ComesFromTheEnvironmentsBytes) {
   KeepInHistory(HistoryKind::READ, "/dev/ttyUSB0", ImageOf(1), diagnostics);
   setenv("ZENTOR_HISTORY", "off", 1);
   EXPECT_EQ(diagnostics.str(), std::string("zentor: history: read not kept: ") + NO_DATA_FOLDER + "\n");
-  setenv("HOME", savedHome.c_str(), 1);
-  unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace
