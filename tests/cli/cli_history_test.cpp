@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What zentor-cli keeps in the history and when it says so, how 'history' shows names that no
-// terminal should print as they are, and an output checked before the radio is read.
+// What zentor-cli keeps in the history and when it says so, and how 'history' shows names that
+// no terminal should print as they are.
 
 #include <gtest/gtest.h>
 
@@ -102,15 +102,6 @@ TEST(CliHistory, NamesAreShownEscapedAndGivenAsBytes) {
   ASSERT_EQ(events.size(), 1) << json.out;
   EXPECT_EQ(FromEscapedBytes(events[0].toObject()["pathBytes"].toString().toStdString()), path);
   EXPECT_EQ(LastPath("read"), path);
-}
-
-// The output's folder is looked at before the port is opened.
-TEST(CliHistory, AMissingOutputFolderIsFoundBeforeTheRadio) {
-  TempDir dir;
-  const CliRun run = RunCli({"read", "-p", dir.File("no-radio"), "-o", dir.File("none/x.img")});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "zentor-cli: cannot write " + dir.File("none/x.img") + ": the folder " + dir.File("none") +
-                         " does not exist\n");
 }
 
 }  // namespace
