@@ -94,7 +94,10 @@ bool LoadImageFile(const QString &path, ChannelImage &image) {
 
 bool SaveImageFile(const QString &path, const ChannelImage &image) {
   FileError error;
-  if (WriteImageFile(LocalPath(path), image, error)) return true;
-  Complain(error.text);
-  return false;
+  if (!WriteImageFile(LocalPath(path), image, error)) {
+    Complain(error.text);
+    return false;
+  }
+  if (!error.warning.empty()) Complain(error.warning);
+  return true;
 }

@@ -35,9 +35,12 @@ bool ReadCsvFile(const QString &path, std::string &text) {
 
 bool WriteTextFile(const QString &path, const std::string &text) {
   FileError error;
-  if (ReplaceRegularFile(LocalPath(path), text, error)) return true;
-  Complain(error.text);
-  return false;
+  if (!ReplaceRegularFile(LocalPath(path), text, error)) {
+    Complain(error.text);
+    return false;
+  }
+  if (!error.warning.empty()) Complain(error.warning);
+  return true;
 }
 
 }  // namespace

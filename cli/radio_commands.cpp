@@ -59,6 +59,7 @@ bool ReadWholeImage(RadioSession &session, ChannelImage &image, const char *undo
     return false;
   }
   Complain("read 187 bytes from " + session.DeviceLabel() + " in " + Seconds(session.LastTransferSeconds()));
+  session.Keep(HistoryKind::READ);
   return true;
 }
 
@@ -152,9 +153,11 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   std::string error;
   if (!session.Write(image, error)) {
     ComplainOfTransfer(session, "write to", error, session.RefusedAtOpen() ? "nothing sent" : nullptr);
+    session.Keep(HistoryKind::WRITE);
     return EXIT_FAILED;
   }
   Complain("wrote 188 bytes to " + session.DeviceLabel() + " in " + Seconds(session.LastTransferSeconds()));
+  session.Keep(HistoryKind::WRITE);
   if (!parser.isSet(verify)) return EXIT_DONE;
 
   // A radio may still be storing the frame; the window gives it a second before it could read.
@@ -169,8 +172,10 @@ int RunWriteCommand(const QStringList &arguments, const CommandSyntax &syntax) {
   if (!differences.empty()) {
     Complain("verify failed: the radio holds something else (written -> read back):");
     for (const std::string &line : differences) Complain("  " + line);
+    session.Keep(HistoryKind::VERIFY);
     return EXIT_FAILED;
   }
   Complain("verified: the radio on " + session.DeviceLabel() + " holds all 187 bytes as written");
+  session.Keep(HistoryKind::VERIFY);
   return EXIT_DONE;
 }

@@ -60,6 +60,7 @@ bool RadioSession::Open(std::string &error) {
 }
 
 bool RadioSession::Read(ChannelImage &image, bool needMarker, std::string &error) {
+  moved = false;
   if (!Open(error)) return false;
   QElapsedTimer clock;
   clock.start();
@@ -76,7 +77,8 @@ bool RadioSession::Read(ChannelImage &image, bool needMarker, std::string &error
   switch (JudgeReply(port.receiveBuffer, arrived, needMarker)) {
     case ReplyFault::NONE:
       ReplaceImage(image, port.receiveBuffer.data());
-      KeepInHistory(HistoryKind::READ, port.DevicePath(), image);
+      lastMoved = image;
+      moved = true;
       return true;
     case ReplyFault::ZERO_MARKER:
       error = "the radio answered 187 bytes, but byte 179 (the reply marker) is 0";
@@ -91,6 +93,7 @@ bool RadioSession::Read(ChannelImage &image, bool needMarker, std::string &error
 }
 
 bool RadioSession::Write(const ChannelImage &image, std::string &error) {
+  moved = false;
   if (!Open(error)) return false;
   std::array<std::uint8_t, WRITE_FRAME_SIZE> frame{};
   std::copy(image.bytes.begin(), image.bytes.end(), frame.begin());
@@ -112,7 +115,8 @@ bool RadioSession::Write(const ChannelImage &image, std::string &error) {
   lastTransferSeconds = static_cast<double>(writeBegan.nsecsElapsed()) / 1e9;
   const bool fellShort = port.WriteFellShort();
   port.CloseRadioPort();
-  KeepInHistory(HistoryKind::WRITE, port.DevicePath(), image);
+  lastMoved = image;
+  moved = true;
   if (!handedOver || fellShort) {
     error = "the port did not take the whole write frame within " +
             std::to_string(HAND_OVER_LIMIT_MS / 1000) + " s";
@@ -123,6 +127,11 @@ bool RadioSession::Write(const ChannelImage &image, std::string &error) {
     return false;
   }
   return true;
+}
+
+void RadioSession::Keep(HistoryKind kind) {
+  if (moved) KeepInHistory(kind, port.DevicePath(), lastMoved);
+  moved = false;
 }
 
 void RadioSession::WaitSinceWriteBegan(qint64 milliseconds) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "channel_image.h"
+#include "history_names.h"
 #include "radio_port.h"
 
 class RadioSession {
@@ -30,6 +31,12 @@ class RadioSession {
   // line. The radio never answers, so nothing more can be known here.
   bool Write(const ChannelImage &image, std::string &error);
 
+  // Keeps in the history, as `kind`, what the last transfer moved: the image a Read took, or
+  // the frame a Write sent whether or not the radio took it; nothing after a failed Read or a
+  // port that did not open. Left to the command, so that its own line comes first and a
+  // read-back is kept apart from a read.
+  void Keep(HistoryKind kind);
+
   // Waits until `milliseconds` have passed since the last write frame began.
   void WaitSinceWriteBegan(qint64 milliseconds);
 
@@ -47,4 +54,6 @@ class RadioSession {
   QElapsedTimer writeBegan;
   double lastTransferSeconds = 0;
   bool refusedAtOpen = false;
+  bool moved = false;  // whether `lastMoved` is what the last transfer moved
+  ChannelImage lastMoved;
 };

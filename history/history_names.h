@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name of a history file says when, what and where, and sorts by time:
-// 2026-12-09T16-45-01.123-read-ttyUSB0.img (local time, then read or write, then the device's
-// base name). Nothing else is needed to list the history.
+// 2026-12-10T05-26-02.939Z-read-ttyUSB0.img (UTC, then read, write or verify, then the device's
+// base name). Nothing else is needed to list the history. Names from before the Z carry local
+// time, and are read as local time.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,14 +17,17 @@ enum class HistoryKind { READ, WRITE, VERIFY };
 const char *HistoryKindName(HistoryKind kind);  // "read", "write", "verify"
 std::optional<HistoryKind> HistoryKindNamed(const std::string &name);
 
-// "2026-12-09T16-45-01.123": the same length for every time, so names sort as times do.
-constexpr std::size_t HISTORY_STAMP_LENGTH = 23;
-
 struct HistoryName {
-  std::string stamp;   // as in the name
+  std::string stamp;  // as in the name
+  // When, in milliseconds since 1970-01-01 UTC: the order of the history, whatever the time
+  // zone was when each name was given.
+  std::int64_t utcMilliseconds = 0;
   HistoryKind kind = HistoryKind::READ;
   std::string device;  // the device label as in the name
 };
+
+// "2026-12-10T05-26-02.939Z" for a time in milliseconds since 1970-01-01 UTC.
+std::string HistoryStamp(std::int64_t utcMilliseconds);
 
 // The device's base name with every character a file name or a shell could stumble on replaced
 // by '_': "/dev/ttyUSB0" gives "ttyUSB0".

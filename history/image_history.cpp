@@ -2,32 +2,23 @@
 #include "image_history.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QString>
+#include <sys/stat.h>
 
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "history_folder.h"
 #include "image_file.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string Stamp(const QDateTime &when) {
-  return when.toString(QStringLiteral("yyyy-MM-dd'T'HH-mm-ss.zzz")).toStdString();
-}
-
-// A name no file has yet: two events within one millisecond get stamps a millisecond apart.
-std::string FreePath(const std::string &folder, QDateTime when, HistoryKind kind, const std::string &devicePath) {
-  for (;;) {
-    const std::string path = folder + "/" + HistoryFileName(Stamp(when), kind, devicePath);
-    std::error_code failure;
-    if (!fs::exists(path, failure)) return path;
-    when = when.addMSecs(1);
-  }
+std::int64_t Now() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 // True when the newest event is this one again: the same kind, device and bytes.
@@ -41,37 +32,59 @@ bool RepeatsNewest(const std::vector<HistoryEntry> &entries, HistoryKind kind,
   return ReadImageFile(newest.path, held, ignored) && held.bytes == image.bytes;
 }
 
+// Events in the same millisecond as the newest, or a moment after a small step back of the
+// clock, go after it, so that the history's order stays the order they happened in. A clock put
+// back further (from a wrong time) is taken as it is.
+constexpr std::int64_t CLOCK_STEP_TOLERATED_MS = 1000;
+
+std::int64_t StampAfterNewest(const std::vector<HistoryEntry> &entries, std::int64_t now) {
+  if (entries.empty()) return now;
+  const std::int64_t newest = entries.back().name.utcMilliseconds;
+  return newest >= now && newest - now < CLOCK_STEP_TOLERATED_MS ? newest + 1 : now;
+}
+
+// Puts the event under the first free name from `when` on: two events within one millisecond
+// get stamps a millisecond apart. No name is ever replaced, nor a link planted under one
+// followed, so nothing is written outside the folder.
+bool KeepUnderNewName(const std::string &folder, std::int64_t when, HistoryKind kind,
+                      const std::string &devicePath, const std::string &repeated, const ChannelImage &image,
+                      std::string &error) {
+  const std::string_view bytes(reinterpret_cast<const char *>(image.bytes.data()), image.bytes.size());
+  for (;; ++when) {
+    const std::string path = folder + "/" + HistoryFileName(HistoryStamp(when), kind, devicePath);
+    // Taken names are passed by cheaply; a name taken after this look is refused below.
+    if (struct stat status {}; ::lstat(path.c_str(), &status) == 0) continue;
+    if (repeated.empty()) {
+      FileError written;
+      if (CreateRegularFile(path, bytes, written)) return true;
+      if (written.systemError == EEXIST) continue;
+      error = written.text;
+      return false;
+    }
+    if (RenameWithoutReplacing(repeated, path)) return true;
+    const int failure = errno;
+    if (failure == EEXIST) continue;
+    // Gone: another program keeping the same event at the same time has renamed it already.
+    if (failure == ENOENT) return true;
+    error = "cannot rename " + repeated + ": " + std::strerror(failure);
+    return false;
+  }
+}
+
 bool Keep(HistoryKind kind, const std::string &devicePath, const ChannelImage &image, std::string &error) {
   const std::string folder = HistoryFolder();
   if (folder.empty()) {
-    error = "no data folder: neither XDG_DATA_HOME nor HOME is set";
-    return false;
-  }
-  std::error_code failure;
-  // The channels of every radio programmed on this account: for its owner's eyes only.
-  if (fs::create_directories(folder, failure)) {
-    std::error_code ignored;
-    fs::permissions(folder, fs::perms::owner_all, ignored);
-  }
-  if (failure) {
-    error = "cannot make the folder " + folder + ": " + failure.message();
+    error = NO_DATA_FOLDER;
     return false;
   }
   std::vector<HistoryEntry> entries;
-  if (!ListHistory(folder, entries, error)) return false;
-
-  const std::string path = FreePath(folder, QDateTime::currentDateTime(), kind, devicePath);
-  if (RepeatsNewest(entries, kind, devicePath, image)) {
-    // One file for the repeats, named after the latest, so the listing shows when it last happened.
-    fs::rename(entries.back().path, path, failure);
-    if (failure) error = "cannot rename " + entries.back().path + ": " + failure.message();
-    return !failure;
-  }
-  if (FileError written; !WriteImageFile(path, image, written)) {
-    error = written.text;
+  if (!OwnHistoryFolder(folder, true, error) || !ListHistory(folder, entries, error)) return false;
+  // One file for the repeats, named after the latest, so the listing shows when it last happened.
+  const std::string repeated = RepeatsNewest(entries, kind, devicePath, image) ? entries.back().path : std::string();
+  if (!KeepUnderNewName(folder, StampAfterNewest(entries, Now()), kind, devicePath, repeated, image, error)) {
     return false;
   }
-  return entries.size() < HISTORY_LIMIT || PruneHistory(folder, HISTORY_LIMIT, error);
+  return !repeated.empty() || entries.size() < HISTORY_LIMIT || PruneHistory(folder, HISTORY_LIMIT, error);
 }
 
 }  // namespace

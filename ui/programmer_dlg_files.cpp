@@ -2,8 +2,10 @@
 // Image files: the radio's 187 bytes saved to a file and opened again, from the system menu or
 // with Ctrl+S and Ctrl+O. The window's controls and transfers are untouched by them.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cstring>
+#include <iostream>
 #include <string>
 
 #include "dialog_texts.h"
@@ -19,6 +21,16 @@ std::string LocalPath(const QString &path) { return QFile::encodeName(path).toSt
 // on a line of its own. A file refused for what it is (a FIFO, a device) has no such reason.
 std::string WithReason(const char *text, const FileError &error) {
   return error.systemError == 0 ? std::string(text) : std::string(text) + "\n" + std::strerror(error.systemError);
+}
+
+// The file is saved, but not quite as the one it replaced (its owner or group): one line, as the
+// transfers report theirs, however the name runs.
+void WarnOnStandardError(std::string line) {
+  for (char &c : line) {
+    if (static_cast<unsigned char>(c) < 0x20) c = '?';
+  }
+  const QString program = QCoreApplication::applicationName();
+  std::cerr << (program.isEmpty() ? "zentor" : program.toStdString()) << ": " << line << std::endl;
 }
 
 }  // namespace
@@ -43,6 +55,8 @@ void CProgrammerDlg::OnSaveToFile() {
   FileError error;
   if (!WriteImageFile(LocalPath(path), state_.image, error)) {
     ShowMessage(WithReason(MSG_SAVE_FILE_FAILED, error));
+  } else if (!error.warning.empty()) {
+    WarnOnStandardError(error.warning);
   }
 }
 

@@ -12,8 +12,14 @@ TEST(HistoryNames, NameSaysWhenWhatAndWhereAndReadsBack) {
   EXPECT_EQ(parsed->stamp, "2026-12-09T16-45-01.123");
   EXPECT_EQ(parsed->kind, HistoryKind::WRITE);
   EXPECT_EQ(parsed->device, "_ttyS0_");
-  for (const char *other : {"notes.img", ".2026-12-09T16-45-01.123-read-ttyS0.img.tmp-1-0",
-                            "2026-12-09T16-45-01.123-erase-ttyS0.img", "2026-12-09 16-45-01.123-read-ttyS0.img"}) {
+  EXPECT_EQ(HistoryStamp(1796880362939), "2026-12-10T05-26-02.939Z");
+  const std::optional<HistoryName> utc = ParseHistoryFileName("2026-12-10T05-26-02.939Z-verify-ttyS0.img");
+  ASSERT_TRUE(utc);
+  EXPECT_EQ(utc->utcMilliseconds, 1796880362939);
+  EXPECT_EQ(utc->kind, HistoryKind::VERIFY);
+  for (const char *other : {"notes.img", "2026-12-10T05-26-02.939Zread-ttyS0.img",
+                            ".2026-12-09T16-45-01.123-read-ttyS0.img.tmp-1-0", "2026-12-09T16-45-01.123-erase-ttyS0.img",
+                            "2026-12-09 16-45-01.123-read-ttyS0.img"}) {
     EXPECT_FALSE(ParseHistoryFileName(other)) << other;
   }
 }
