@@ -30,10 +30,12 @@ void PrintProgramHelp(std::ostream &out) {
       << "differ, as diff(1) does; 2 a wrong command line.\n"
       << "\nFiles: what a command reads must be a regular file. A file it writes is replaced whole or\n"
       << "not at all, through a symbolic link to the link's target; a device, FIFO or directory of\n"
-      << "that name is refused and left alone. 'write FILE --backup OLD' refuses an OLD that names\n"
-      << "FILE, and an OLD that exists unless --force is given.\n"
+      << "that name is refused and left alone, and so is an output that names one of the command's\n"
+      << "inputs. 'write FILE --backup OLD' refuses an OLD that exists unless --force is given.\n"
       << "\nEvery image read from a radio or written to one, here and in the window, is kept in\n"
-      << "$XDG_DATA_HOME/zentor/history/ (~/.local/share/zentor/history/); 'history' lists them.\n"
+      << "$XDG_DATA_HOME/zentor/history/ (~/.local/share/zentor/history/); 'history' lists them,\n"
+      << "each of one kind: read (what a radio held, also a write's --backup read), write (what was\n"
+      << "sent) or verify (the read-back of write --verify).\n"
       << "ZENTOR_HISTORY=off keeps nothing.\n"
       << std::flush;
 }
