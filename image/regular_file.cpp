@@ -191,13 +191,13 @@ void RemoveStaleTemporaries(const std::string &folder) {
 
 // A short hidden name of our own in the folder, so that a target name of up to 255 bytes has
 // room; O_EXCL keeps two writers (or a stale temporary file of a crashed run) from sharing one.
-// The umask applies, as to any file the user creates.
-int CreateTemporary(const std::string &folder, std::string &temporary) {
+// The umask applies to `mode`, as to any file the user creates.
+int CreateTemporary(const std::string &folder, std::string &temporary, mode_t mode = 0666) {
   RemoveStaleTemporaries(folder);
   const std::string stem = folder + "/.zentor-" + std::to_string(::getpid()) + "-";
   for (int attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt) {
     temporary = stem + std::to_string(attempt) + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -232,8 +232,9 @@ std::string KeepOwnership(int fd, const struct stat &old, const std::string &nam
   // Another group gets no more than the old file gave to others: the group's rights were meant
   // for the old group's members.
   if (now.st_gid != old.st_gid) mode = (mode & (S_IRWXU | S_IRWXO)) | (mode & S_IRWXG & ((mode & S_IRWXO) << 3));
-  // Where the folder's file system cannot take them, the new file keeps what it was created with.
-  static_cast<void>(::fchmod(fd, mode));
+  // The new file was made for its owner alone, so a refused fchmod can only narrow the bits.
+  const bool modeKept = ::fchmod(fd, mode) == 0;
+  const int modeFailure = errno;
 
   std::string lost;
   if (now.st_uid != old.st_uid) lost = " by " + UserName(now.st_uid) + " instead of " + UserName(old.st_uid);
@@ -241,7 +242,12 @@ std::string KeepOwnership(int fd, const struct stat &old, const std::string &nam
     lost += (lost.empty() ? " by the group " : " and by the group ") + GroupName(now.st_gid) + " instead of " +
             GroupName(old.st_gid);
   }
-  return lost.empty() ? std::string() : name + ": written, but now owned" + lost;
+  std::string warning = lost.empty() ? std::string() : name + ": written, but now owned" + lost;
+  if (!modeKept) {
+    warning += (warning.empty() ? name + ": written, but" : "; and") + std::string(" readable by its owner alone (") +
+               std::strerror(modeFailure) + ")";
+  }
+  return warning;
 }
 
 // Every byte written, synced and closed, or false with the failing call's errno in `failure`.
@@ -316,7 +322,7 @@ bool ReplaceRegularFile(const std::string &path, std::string_view contents, File
   if (!FindReplaceable(path, target, old, exists, error)) return false;
 
   std::string temporary;
-  const int fd = CreateTemporary(FolderOf(target), temporary);
+  const int fd = CreateTemporary(FolderOf(target), temporary, exists ? S_IRUSR | S_IWUSR : 0666);
   if (fd < 0) {
     const int failure = errno;
     return FailWithErrno(error, "cannot create a file in " + FolderOf(target), failure);

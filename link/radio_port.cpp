@@ -77,13 +77,17 @@ int RadioPort::OpenRadioPort(const std::string &portName) {
   //
   // Qt opens the device in raw mode (no echo, no line editing, no character translation) and
   // flow control goes off below, so every byte value 0x00 to 0xFF passes unchanged both ways.
-  // A device that refuses a setting still counts as open: the transfer then fails at the radio,
-  // where the timer's verdict reports it.
-  static_cast<void>(portHandle.setBaudRate(RADIO_BAUD_RATE));
-  static_cast<void>(portHandle.setDataBits(QSerialPort::Data8));
-  static_cast<void>(portHandle.setParity(QSerialPort::NoParity));
-  static_cast<void>(portHandle.setStopBits(QSerialPort::OneStop));
-  static_cast<void>(portHandle.setFlowControl(QSerialPort::NoFlowControl));
+  // A device that refuses a setting does not count as open: bytes sent at another speed or
+  // framing would reach the radio as values nobody chose. A device error here has also closed
+  // the port already (OnPortError).
+  const bool lineSet = portHandle.setBaudRate(RADIO_BAUD_RATE) && portHandle.setDataBits(QSerialPort::Data8) &&
+                       portHandle.setParity(QSerialPort::NoParity) && portHandle.setStopBits(QSerialPort::OneStop) &&
+                       portHandle.setFlowControl(QSerialPort::NoFlowControl);
+  if (!lineSet || !portHandle.isOpen()) {
+    openErrorText = "the line could not be set to 2400 baud 8N1: " + portHandle.errorString().toStdString();
+    CloseRadioPort();
+    return 0;
+  }
   portHandle.setReadBufferSize(RECEIVE_QUEUE_SIZE);
 
   // A late reply to an earlier transfer may still sit in the driver; it must not pass for the

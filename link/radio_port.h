@@ -37,7 +37,7 @@ class RadioPort : public QObject {
   // 1 when the device behind `portName` is open (exclusively) and set to 2400 8N1, 0 when it
   // could not be opened: also when a lock file on it refuses the port (CheckPortLocks), whatever
   // Qt's own lock would make of it; the device is then not opened at all. A stale lock where
-  // Qt's lock goes is removed first. Whether the device took each setting is not examined.
+  // Qt's lock goes is removed first. A device that refuses a line setting counts as not opened.
   int OpenRadioPort(const std::string &portName);
 
   // The device the last open tried (empty for a name that is no port), with the link it was
