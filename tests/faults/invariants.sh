@@ -45,7 +45,7 @@ calls() {
     # run, a descriptor only read has nothing to lose at its close, a setting the port refuses
     # shows at the radio. The others must fail the operation.
     if (onport) quiet = name == "close" || request ~ /^TCSETS/
-    else quiet = index(path, run "/data/") == 1 || folder[path] || name ~ /^fch/ || name == "close" && !written[path]
+    else quiet = index(path "/", run "/data/") == 1 || folder[path] || name ~ /^fch/ || name == "close" && !written[path]
     print (onport ? "port" : "file"), name, number, (quiet ? "tolerated" : "mustfail"), id
   }
   END {
@@ -74,7 +74,8 @@ check() {  # the run in $r that ended with $status, against the run without a fa
     */mustfail) [ "$status" != 0 ] || violate "exit status 0, though the call failed" ;;
   esac
   if [ "$fault" != KILL ] && [ "$status" != 0 ]; then
-    grep -q . "$err" && ! grep -qv '^zentor-cli: ' "$err" || violate "exit status $status without a line of its own: $(head -c 300 "$err")"
+    grep -q . "$err" && ! grep -qv '^zentor-cli: ' "$err" ||
+      violate "exit status $status, and not every line is one of its own: $(grep -v '^zentor-cli: ' "$err" | head -n 1)"
     ! grep -q '^zentor-cli: verified' "$err" || violate "a success line, though the run failed"
     [[ -z $said || $desc != *:R/* ]] || grep -qF "$said" "$err" || violate "no line says '$said': $(head -c 300 "$err")"
   fi

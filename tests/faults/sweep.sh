@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every input/output call that the file and port operations of zentor-cli make (operations.sh),
-# failed in turn and killed in turn under strace, and every read and write of each operation cut
-# short under libfiu; after each run, what the user is left with is checked (invariants.sh).
-# Prints each violation and the figures; exits 1 on any violation.
+# Every file and port call of each zentor-cli operation (operations.sh) failed and killed in
+# turn under strace, every read and write cut short under libfiu, and what the user is left with
+# checked after each run (invariants.sh). Prints each violation and the figures; exits 1 on any.
 #   tests/faults/sweep.sh [BUILD_DIR]    ZENTOR_FAULTS=full: ENOSPC, EIO and EACCES at every call
 set -uo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -23,8 +22,7 @@ faults_for() {  # kind of call: the faults each of its calls gets
   local errors=EACCES
   case $1 in write) errors=ENOSPC ;; read | fsync | fdatasync | close | ioctl) errors=EIO ;; esac
   [ "${ZENTOR_FAULTS:-}" = full ] && errors="ENOSPC EIO EACCES"
-  case $1 in read | write) errors="$errors EINTR" ;; esac
-  echo "$errors KILL"
+  echo "$errors $([[ $1 == read || $1 == write ]] && echo EINTR) KILL"
 }
 
 one() {  # operation, port|file, kind, number, class, fault, name of the call: one fault, one run
@@ -54,14 +52,13 @@ one() {  # operation, port|file, kind, number, class, fault, name of the call: o
     if [ "$fault" = SHORT ] || [ "$hit" = "$desc" ]; then
       check
       after_kill && runs=$((runs + 1))
-      rm -rf "$r"
-      echo "RUNS $runs"
-      return
+      break
     fi
     n=$((first > 0 && first < n ? first : n + 1))
     rm -rf "$r"
   done
-  violate "the call was not reached in $attempt runs"
+  [ "$fault" = SHORT ] || [ "$hit" = "$desc" ] || violate "the call was not reached in $attempt runs"
+  rm -rf "$r"
   echo "RUNS $runs"
 }
 
@@ -83,14 +80,18 @@ sweep() {  # build folder
     echo "$device" >"$r/device"
     {
       [ "$status" = 0 ] || echo "VIOLATION $op: exit status $status without a fault: $(cat "$r/stderr")"
-      for f in $outputs; do ! cmp -s "$r/files/$f" "$fixture/files/$f" || echo "VIOLATION $op: $f not written"; done
+      for f in $outputs; do
+        ! cmp -s "$r/files/$f" "$fixture/files/$f" || echo "VIOLATION $op: $f not written"
+        [ ! -e "$fixture/files/$f" ] || [ "$(mode_of "$r/files/$f")" = "$(mode_of "$fixture/files/$f")" ] ||
+          echo "VIOLATION $op: $f lost its mode"
+      done
       calls plan "$r" "$device" <"$r/trace" >"$r/plan"
       sed -n "s/^ORDER /VIOLATION $op, without a fault: /p" "$r/plan"
     } >>"$work/results"
     grep -v '^ORDER' "$r/plan" | while read -r mode kind n class desc; do
       for fault in $(faults_for "$kind"); do echo "$op $mode $kind $n $class $fault $desc"; done
     done >>"$work/plan"
-    echo "$op - - 0 - SHORT -" >>"$work/plan"
+    echo "$op - - 0 - SHORT every-read-and-write" >>"$work/plan"
   done
   points=$(awk '$6 != "SHORT" { print $1, $7 }' "$work/plan" | sort -u | wc -l)
   # Most runs wait on the radio's timers rather than on a core.
