@@ -2,7 +2,7 @@
 # What must hold after every run, whatever was injected, and the reading of strace's traces
 # that finds an operation's calls. A call is named by its kind, what it touches (R: the run's
 # folder, PORT: the radio's device, #: any number) and its ordinal among such calls, e.g.
-# fsync:R/files/.out.img.tmp-#-#@1.
+# read:R/files/new.img@2 or ioctl:PORT:TCSBRK@1.
 
 # `calls plan RUN DEVICE <TRACE` lists the fault points of a clean run (port or file, kind, the
 # number strace's when= counts, mustfail or tolerated, name) and ORDER lines for what was put

@@ -95,7 +95,7 @@ sweep() {  # build folder
   done
   points=$(awk '$6 != "SHORT" { print $1, $7 }' "$work/plan" | sort -u | wc -l)
   # Most runs wait on the radio's timers rather than on a core.
-  xargs -P "$(($(nproc) * 4))" -L 1 "$0" --one <"$work/plan" >>"$work/results"
+  xargs -P "$(($(nproc) * 4))" -L 1 "$here/sweep.sh" --one <"$work/plan" >>"$work/results"
   grep '^VIOLATION' "$work/results"
   awk -v points="$points" -v seconds=$((SECONDS - started)) -v operations="$(awk 'NF' <<<"$OPERATIONS" | wc -l)" '
     /^RUNS/ { runs += $2; faults++ } /^VIOLATION/ { violations++ }
@@ -107,7 +107,7 @@ if [ "${1:-}" = --one ]; then
   one "${@:2}"
 elif [ -z "${ZENTOR_FAULTS_LOCKS:-}" ]; then  # a mount namespace of its own, for the lock folder
   exec unshare $([ "$(id -u)" = 0 ] || echo --map-root-user) --mount --propagation private \
-    env ZENTOR_FAULTS_LOCKS=1 "$0" "$@"
+    env ZENTOR_FAULTS_LOCKS=1 "$here/sweep.sh" "$@"
 else
   sweep "$@"
 fi
