@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: first a normal build, with a short smoke run of the
-# in-process benchmarks, then the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the Debian package and a staged install of the normal build,
-# and last each libFuzzer target for FUZZ_SECONDS (60 by default). Exits non-zero on any failure.
+# in-process benchmarks and the fault sweep of zentor-cli, then the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the Debian package and a staged install
+# of the normal build, and last each libFuzzer target for FUZZ_SECONDS (60 by default). Exits
+# non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
@@ -33,6 +34,8 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 # A smoke run of the in-process benchmarks: each runs briefly and checks what it measured; the
 # timings are not judged here (bench/inprocess.sh is for those).
 build/bench/inprocess/zentor_benchmarks --benchmark_min_time=0.01
+# Every file and port call of zentor-cli failed and killed in turn; once, on the normal build.
+tests/faults/sweep.sh build
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DZENTOR_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"

@@ -15,6 +15,8 @@ packages=(
   xvfb x11-utils libxcb1-dev desktop-file-utils dpkg-dev file binutils
   # The release documents and the package's checks: manual pages, lintian, AppStream.
   help2man man-db lintian appstream
+  # The fault sweep (tests/faults/): failed and killed system calls, and short reads and writes.
+  strace fiu-utils
 )
 
 missing=()
