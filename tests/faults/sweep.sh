@@ -28,7 +28,7 @@ faults_for() {  # kind of call: the faults each of its calls gets
 one() {  # operation, port|file, kind, number, class, fault, name of the call: one fault, one run
   op=$1 kind=$3 n=$4 class=$5 fault=$6 desc=$7
   local attempt runs=0 inject hit first
-  for attempt in 1 2 3 4 5 6; do
+  for attempt in $(seq 12); do
     r=$(mktemp -d "$work/run.XXXXXX")
     prepare "$op" "$r"
     # Only the calls of the operation's files and port are hit. strace's -P keeps to the port's
