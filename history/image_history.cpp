@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "image_history.h"
 
-#include <QCoreApplication>
-#include <QString>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -11,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "diagnostic_line.h"
 #include "history_folder.h"
 #include "image_file.h"
 
@@ -94,11 +93,5 @@ void KeepInHistory(HistoryKind kind, const std::string &devicePath, const Channe
   if (!HistoryEnabled()) return;
   std::string error;
   if (Keep(kind, devicePath, image, error)) return;
-  // One line, whatever the folder's name holds.
-  for (char &c : error) {
-    if (static_cast<unsigned char>(c) < 0x20) c = '?';
-  }
-  const QString program = QCoreApplication::applicationName();
-  diagnostics << (program.isEmpty() ? "zentor" : program.toStdString()) << ": history: "
-              << HistoryKindName(kind) << " not kept: " << error << std::endl;
+  WriteDiagnosticLine(diagnostics, std::string("history: ") + HistoryKindName(kind) + " not kept: " + error);
 }

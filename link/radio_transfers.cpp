@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio_transfers.h"
 
-#include <QCoreApplication>
 
 #include <algorithm>
 
 #include "channel_rules.h"
+#include "diagnostic_line.h"
 #include "image_history.h"
 #include "link_messages.h"
 #include "port_diagnostics.h"
@@ -138,14 +138,4 @@ void RadioTransfers::ReportOpenFailure() {
   Report(OpenFailureLine(transferPort, radio.DeviceLabel(), radio.WhyOpenFailed()));
 }
 
-void RadioTransfers::Report(const std::string &line) {
-  // One event, one line: a path or device name with a line break in it cannot split it.
-  std::string text = line;
-  for (char &c : text) {
-    if (static_cast<unsigned char>(c) < 0x20) {
-      c = '?';
-    }
-  }
-  const QString program = QCoreApplication::applicationName();
-  diagnostics << (program.isEmpty() ? "zentor" : program.toStdString()) << ": " << text << std::endl;
-}
+void RadioTransfers::Report(const std::string &line) { WriteDiagnosticLine(diagnostics, line); }

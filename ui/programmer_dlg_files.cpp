@@ -2,12 +2,12 @@
 // Image files: the radio's 187 bytes saved to a file and opened again, from the system menu or
 // with Ctrl+S and Ctrl+O. The window's controls and transfers are untouched by them.
 
-#include <QCoreApplication>
 #include <QFile>
 #include <cstring>
 #include <iostream>
 #include <string>
 
+#include "diagnostic_line.h"
 #include "dialog_texts.h"
 #include "image_file.h"
 #include "programmer_dlg.h"
@@ -21,16 +21,6 @@ std::string LocalPath(const QString &path) { return QFile::encodeName(path).toSt
 // on a line of its own. A file refused for what it is (a FIFO, a device) has no such reason.
 std::string WithReason(const char *text, const FileError &error) {
   return error.systemError == 0 ? std::string(text) : std::string(text) + "\n" + std::strerror(error.systemError);
-}
-
-// The file is saved, but not quite as the one it replaced (its owner or group): one line, as the
-// transfers report theirs, however the name runs.
-void WarnOnStandardError(std::string line) {
-  for (char &c : line) {
-    if (static_cast<unsigned char>(c) < 0x20) c = '?';
-  }
-  const QString program = QCoreApplication::applicationName();
-  std::cerr << (program.isEmpty() ? "zentor" : program.toStdString()) << ": " << line << std::endl;
 }
 
 }  // namespace
@@ -56,7 +46,8 @@ void CProgrammerDlg::OnSaveToFile() {
   if (!WriteImageFile(LocalPath(path), state_.image, error)) {
     ShowMessage(WithReason(MSG_SAVE_FILE_FAILED, error));
   } else if (!error.warning.empty()) {
-    WarnOnStandardError(error.warning);
+    // Saved, but not quite as the file it replaced (its owner, group or permission bits).
+    WriteDiagnosticLine(std::cerr, error.warning);
   }
 }
 
