@@ -43,11 +43,12 @@ constexpr std::uint8_t FLAG_TX_CODED = 0x08;
 constexpr std::uint32_t FIELD24_MAX = 0xFFFFFF;
 
 // A value for a field that holds 0 to `top`, never cut to its low bits (which could be another
-// valid setting): below the field it is 0, above it `top`. Either end keeps the side the user
-// typed, so the number shown afterwards and the rule that refuses it both make sense.
+// valid setting): above the field, and below it too, it is `top`. Below the field must not become
+// 0, which in a frequency means "not set": a typed -0.0125 would reach the radio as an empty
+// channel. `top` is no valid frequency, band or time limit, so validation refuses it.
 constexpr std::uint32_t SaturatedToField(std::int32_t value, std::uint32_t top) {
   if (value < 0) {
-    return 0;
+    return top;
   }
   return static_cast<std::uint32_t>(value) > top ? top : static_cast<std::uint32_t>(value);
 }

@@ -7,7 +7,7 @@
 std::int32_t ScaledToInt(double value, double factor) {
   const double product = value * factor;
   if (std::isnan(product)) {
-    return 0;
+    return std::numeric_limits<std::int32_t>::max();
   }
   const double truncated = std::trunc(product);
   constexpr double lowest = static_cast<double>(std::numeric_limits<std::int32_t>::min());

@@ -41,9 +41,9 @@ struct EditorState {
 void LoadWorkingChannel(EditorState &state);
 
 // Encodes the working channel into record currentChannel (nothing when out of 0..15). A
-// frequency or time limit that its field cannot hold is stored as the nearer end of the field
-// (0 below it, the largest value above it), never cut to its low bits, so validation refuses it
-// instead of seeing another valid setting.
+// frequency or time limit that its field cannot hold, below or above it, is stored as the
+// field's largest value, never cut to its low bits nor made 0 ("not set"), so validation refuses
+// it instead of seeing another valid setting.
 void StoreWorkingChannel(EditorState &state);
 
 // Transmit frequency, code byte and code bits to the receive side, and back.

@@ -93,6 +93,8 @@ class CProgrammerDlg : public QDialog, public TransferWindow {
   // Field edits.
   void OnChannelSelected();
   void OnChannelDoubleClicked();
+  // UpdateData(true), then the handler's own edit read into `member` as the collect reads it.
+  void CollectWithOwnNumber(int controlId, double &member);
   void OnTxFrequencyChanged();
   void OnTxFrequencyKillFocus();
   void OnRxFrequencyChanged();

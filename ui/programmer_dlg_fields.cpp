@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The field edit handlers: each carries one user change into the WorkingChannel at once.
 
+#include <QLineEdit>
+
 #include "channel_display.h"
+#include "dialog_number.h"
+#include "dialog_template.h"
 #include "dialog_texts.h"
 #include "field_edits.h"
 #include "list_box.h"
@@ -22,28 +26,41 @@ void CProgrammerDlg::OnChannelDoubleClicked() {}
 
 // The frequency, time-limit and band handlers convert their member whether or not the collect
 // succeeded: after a failure it holds what the collect left in it.
+//
+// The collect stops at the first edit it cannot read and leaves the members after that one as
+// they were. A handler whose edit comes later would then convert a value its edit no longer
+// shows, and Write would send it: so each handler also reads its own edit, as the collect would
+// have. A text that is no number still leaves the member as it was.
+void CProgrammerDlg::CollectWithOwnNumber(int controlId, double &member) {
+  UpdateData(true);
+  const auto *edit = qobject_cast<const QLineEdit *>(Control(controlId));
+  double value = 0.0;
+  if (edit != nullptr && ParseDialogNumber(edit->text().toStdString(), value)) {
+    member = value;
+  }
+}
 
 void CProgrammerDlg::OnTxFrequencyChanged() {
-  UpdateData(true);
+  CollectWithOwnNumber(ControlId::TX_FREQUENCY_EDIT, members_.txFrequencyMhz);
   state_.working.txFrequency = ScaledToInt(members_.txFrequencyMhz, FREQUENCY_FACTOR);
 }
 
 void CProgrammerDlg::OnTxFrequencyKillFocus() {}
 
 void CProgrammerDlg::OnRxFrequencyChanged() {
-  UpdateData(true);
+  CollectWithOwnNumber(ControlId::RX_FREQUENCY_EDIT, members_.rxFrequencyMhz);
   state_.working.rxFrequency = ScaledToInt(members_.rxFrequencyMhz, FREQUENCY_FACTOR);
 }
 
 void CProgrammerDlg::OnRxFrequencyKillFocus() {}
 
 void CProgrammerDlg::OnTotChanged() {
-  UpdateData(true);
+  CollectWithOwnNumber(ControlId::TOT_EDIT, members_.totMinutes);
   state_.working.tot = ScaledToInt(members_.totMinutes, TOT_FACTOR);
 }
 
 void CProgrammerDlg::OnBandChanged() {
-  UpdateData(true);
+  CollectWithOwnNumber(ControlId::BAND_EDIT, members_.bandMhz);
   const std::int32_t band = ScaledToInt(members_.bandMhz, FREQUENCY_FACTOR);
   state_.working.band = band;
   WriteBandBase(state_.image, band);

@@ -39,6 +39,6 @@ TEST(ScaledValue, HugeValuesSaturateInsteadOfOverflowing) {
   EXPECT_EQ(ScaledToInt(-1e300, FREQUENCY_FACTOR), lowest);
   EXPECT_EQ(ScaledToInt(HUGE_VAL, TOT_FACTOR), highest);
   EXPECT_EQ(ScaledToInt(-HUGE_VAL, TOT_FACTOR), lowest);
-  EXPECT_EQ(ScaledToInt(std::nan(""), TOT_FACTOR), 0);
+  EXPECT_EQ(ScaledToInt(std::nan(""), TOT_FACTOR), highest);  // never 0, "not set"
   EXPECT_EQ(ScaledToInt(214748.3647, FREQUENCY_FACTOR), highest);
 }

@@ -104,13 +104,13 @@ TEST(WorkingChannel, ValuesTooWideForTheirFieldSaturateInsteadOfWrapping) {
   StoreWorkingChannel(state);
   LoadWorkingChannel(state);
   EXPECT_EQ(state.working.txFrequency, 16777215);
-  EXPECT_EQ(state.working.rxFrequency, 0);  // below the field: its lower end, not its top
+  EXPECT_EQ(state.working.rxFrequency, 16777215);  // below the field too: never 0, "not set"
   EXPECT_EQ(state.working.tot, 255);
 
   state.working.tot = -5;
   StoreWorkingChannel(state);
   LoadWorkingChannel(state);
-  EXPECT_EQ(state.working.tot, 0);
+  EXPECT_EQ(state.working.tot, 255);
 }
 
 TEST(WorkingChannel, ValuesThatFitAreStoredExactly) {

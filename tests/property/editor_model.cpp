@@ -632,8 +632,20 @@ void EditorModel::TypeCharacters(Edit edit, const std::string &text) {
 }
 
 void EditorModel::EditChanged(Edit edit) {
-  // Every change collects all edits; the field takes its member whether or not that worked.
+  // Every change collects all edits; the field takes its member whether or not that worked,
+  // having read its own edit as well (a mend: a collect stopped by an earlier edit left the
+  // member as it was, and Write sent a value the edit no longer showed).
   Collect();
+  double own = 0.0;
+  if (ParseNumber(editTexts_[Index(edit)], own)) {
+    switch (edit) {
+      case Edit::TX_FREQUENCY: txFrequencyMhz_ = own; break;
+      case Edit::RX_FREQUENCY: rxFrequencyMhz_ = own; break;
+      case Edit::TOT: totMinutes_ = own; break;
+      case Edit::BAND: bandMhz_ = own; break;
+      default: break;
+    }
+  }
   WorkingChannel &channel = state_.working;
   switch (edit) {
     case Edit::TX_FREQUENCY:

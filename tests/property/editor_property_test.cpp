@@ -89,6 +89,9 @@ rc::Gen<std::string> PastedText() {
          return text;
        })},
       {1, NumberText()},
+      // Just below zero, and zero itself: a frequency stored as 0 is "not set", so a negative
+      // one beside an empty partner must still be refused.
+      {1, rc::gen::element<std::string>("-0.0125", "-5", "0", "-0.00001")},
   });
 }
 
@@ -207,4 +210,23 @@ RC_GTEST_PROP(EditorProperty, EverySequenceOfUserActionsLeavesTheWindowAsTheMode
   if (!failure.empty()) {
     RC_FAIL(failure);
   }
+}
+
+// The sequence that once sent an empty channel: Read, 0 typed into the receive frequency,
+// -0.0125 pasted into the transmit frequency, Write. The frame must not leave with the channel
+// "not set"; the model and the typed values both say so.
+TEST(EditorProperty, NegativeTransmitBesideAnEmptyReceiveFrequencyNeverLeaves) {
+  Action read;
+  read.kind = ActionKind::READ;
+  Action typeZero;
+  typeZero.kind = ActionKind::TYPE;
+  typeZero.edit = Edit::RX_FREQUENCY;
+  typeZero.text = "0";
+  Action pasteNegative;
+  pasteNegative.kind = ActionKind::PASTE;
+  pasteNegative.edit = Edit::TX_FREQUENCY;
+  pasteNegative.text = "-0.0125";
+  Action write;
+  write.kind = ActionKind::WRITE;
+  EXPECT_EQ(PlayAndCompare(Driver(), {read, typeZero, pasteNegative, write}), "");
 }

@@ -569,16 +569,28 @@ std::string WindowDriver::Differences(const EditorModel &model) const {
   return out.str();
 }
 
+Screen WindowDriver::Seen() const {
+  Screen screen;
+  screen.channel = dialog_->State().currentChannel;
+  for (std::size_t i = 0; i < NUMBER_EDITS.size(); ++i) {
+    screen.texts[i] = LineEditOf(NUMBER_EDITS[i])->text().toStdString();
+  }
+  return screen;
+}
+
 std::string PlayAndCompare(WindowDriver &driver, const std::vector<Action> &actions) {
   driver.Start();
   EditorModel model;
+  TypedValues typed;
   std::string words;
   for (const Action &generated : actions) {
     const Action action = model.Resolve(generated);
     words += (words.empty() ? "" : ", ") + model.Describe(action);
+    const Screen before = driver.Seen();
     driver.Perform(action);
     model.Apply(action);
-    const std::string differences = driver.Differences(model);
+    const std::string differences = driver.Differences(model) + typed.Check(driver.Frame());
+    typed.Follow(action, before, driver.Seen());
     if (!differences.empty()) {
       return "after " + words + ":\n" + differences;
     }

@@ -15,6 +15,7 @@
 
 #include "editor_model.h"
 #include "pseudo_terminal.h"
+#include "typed_values.h"
 
 class DrivenDialog;
 class ListBox;
@@ -38,6 +39,9 @@ class WindowDriver {
   // Where the window differs from the model after the last action, in words; empty when the
   // window shows what the model holds and did what the model did.
   std::string Differences(const EditorModel &model) const;
+  // What the user sees now, and the frame the last action sent (empty for none).
+  Screen Seen() const;
+  const std::vector<std::uint8_t> &Frame() const { return frame_; }
 
  private:
   void PerformOne(const Action &action);
@@ -80,7 +84,8 @@ class WindowDriver {
   std::vector<std::uint8_t> savedBytes_;
 };
 
-// Plays the actions on a fresh window and on a fresh model, comparing the two after each. The
-// result is empty when they never differ; otherwise it gives the sequence up to the first
+// Plays the actions on a fresh window and on a fresh model, comparing the two after each and
+// holding every frame to what the user typed (typed_values.h). The result is empty when they
+// never differ; otherwise it gives the sequence up to the first
 // difference in words ("press 05频道, Tab, Ctrl+A, type 411, release, 写入") and the differences.
 std::string PlayAndCompare(WindowDriver &driver, const std::vector<Action> &actions);

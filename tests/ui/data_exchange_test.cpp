@@ -91,7 +91,10 @@ TEST_F(EditorTest, TransmitFrequencyHasNoRangeAndHugeValuesSaturate) {
   EXPECT_EQ(dialog->State().working.txFrequency, -2147483647 - 1);
 }
 
-TEST_F(EditorTest, AnEarlierEditThatIsNoNumberStopsEveryLaterChange) {
+// The collect stops at the first edit it cannot read, with its message each time; the edit the
+// user changed still takes its own number, so that no later field keeps a value it no longer
+// shows.
+TEST_F(EditorTest, AnEarlierEditThatIsNoNumberStopsTheCollectButNotTheChangedEdit) {
   TypeOver(ControlId::RX_FREQUENCY_EDIT, QStringLiteral("430"));
   TypeOver(ControlId::TX_FREQUENCY_EDIT, QStringLiteral("x"));
   ASSERT_EQ(sink.messages.size(), 1u);
@@ -103,19 +106,19 @@ TEST_F(EditorTest, AnEarlierEditThatIsNoNumberStopsEveryLaterChange) {
   EXPECT_EQ(sink.messages[0], NOT_A_NUMBER);
   EXPECT_EQ(FocusedControl(), Edit(ControlId::TX_FREQUENCY_EDIT));
   EXPECT_EQ(Edit(ControlId::TX_FREQUENCY_EDIT)->selectedText(), QStringLiteral("x"));
-  EXPECT_EQ(dialog->Members().rxFrequencyMhz, 430.0);
-  EXPECT_EQ(dialog->State().working.rxFrequency, 4300000);
+  EXPECT_EQ(dialog->Members().rxFrequencyMhz, 4305.0);
+  EXPECT_EQ(dialog->State().working.rxFrequency, 43050000);
 
-  TypeOver(ControlId::TOT_EDIT, QStringLiteral("2"));
-  EXPECT_EQ(dialog->State().working.tot, 50);
+  const double totBefore = dialog->Members().totMinutes;
   TypeOver(ControlId::BAND_EDIT, QStringLiteral("4"));
-  EXPECT_EQ(dialog->State().working.band, 0);
-  EXPECT_EQ(sink.messages.size(), 3u);
+  EXPECT_EQ(dialog->State().working.band, 40000);
+  EXPECT_EQ(dialog->Members().totMinutes, totBefore) << "an edit the user did not change keeps its member";
+  EXPECT_EQ(sink.messages.size(), 2u);
 }
 
 TEST_F(EditorTest, TextLengthsCountGbkBytesAndStopTheLaterSteps) {
   // The read-only edits hold program texts only; a text too long for its member must still be
-  // caught, and the steps after it keep their old values.
+  // caught, and the steps after it keep their old values but for the edit the user changed.
   Edit(ControlId::SELECTED_SPACING_EDIT)->setText(QString::fromUtf8("所选编码"));  // 8 bytes
   TypeOver(ControlId::BAND_EDIT, QStringLiteral("4"));
   EXPECT_TRUE(sink.messages.empty());
@@ -127,16 +130,17 @@ TEST_F(EditorTest, TextLengthsCountGbkBytesAndStopTheLaterSteps) {
   EXPECT_EQ(sink.messages[0], QString::fromUtf8("“请填入不多于8个的字符。”"));
   EXPECT_EQ(dialog->Members().selectedSpacingText, QString::fromUtf8("所选编码1"));
   EXPECT_EQ(FocusedControl(), Edit(ControlId::SELECTED_SPACING_EDIT));
-  EXPECT_EQ(dialog->Members().bandMhz, 4.0);
-  EXPECT_EQ(dialog->State().working.band, 40000);
+  EXPECT_EQ(dialog->State().working.band, 430000);
 
   sink.messages.clear();
   Edit(ControlId::SELECTED_SPACING_EDIT)->setText(QStringLiteral("25Khz"));
   Edit(ControlId::SELECTED_RX_CODE_EDIT)->setText(QString::fromUtf8("所选编码"));  // 8 > 6
+  Edit(ControlId::BAND_EDIT)->setText(QStringLiteral("44"));  // changed, but not by the user
   TypeOver(ControlId::TOT_EDIT, QStringLiteral("3"));
   ASSERT_EQ(sink.messages.size(), 1u);
   EXPECT_EQ(sink.messages[0], QString::fromUtf8("“请填入不多于6个的字符。”"));
-  EXPECT_EQ(dialog->State().working.tot, 50);  // 1018 comes after 1019
+  EXPECT_EQ(dialog->State().working.tot, 30);  // 1018 comes after 1019, and still takes its "3"
+  EXPECT_EQ(dialog->Members().bandMhz, 43.0);  // 1036 comes after both: not collected
 }
 
 TEST_F(EditorTest, ARefreshRewritesEditsFromTheirMembers) {

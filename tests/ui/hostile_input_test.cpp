@@ -35,11 +35,11 @@ std::array<Outcome, 4> Beyond(std::int64_t field, std::int64_t totField) {
           Took("R", totField, 0xFF, TIME_LIMIT_RULE), Took("R", field, FF_FF_FF, BAND_RULE)};
 }
 
-// A number below every field: it is taken as for Beyond, but stored as 0, the nearer end of
-// each field; the empty frequency then breaks the distance rule, the band and time limit their own.
+// A number below every field: it is taken as for Beyond, and stored as each field's top too,
+// never as 0, which in a frequency means "not set".
 std::array<Outcome, 4> Below(std::int64_t field, std::int64_t totField) {
-  return {Took("", field, 0, DISTANCE_RULE), Took("R", field, 0, DISTANCE_RULE),
-          Took("R", totField, 0, TIME_LIMIT_RULE), Took("R", field, 0, BAND_RULE)};
+  return {Took("", field, FF_FF_FF, DISTANCE_RULE), Took("R", field, FF_FF_FF, DISTANCE_RULE),
+          Took("R", totField, 0xFF, TIME_LIMIT_RULE), Took("R", field, FF_FF_FF, BAND_RULE)};
 }
 
 // 440 read whole: both frequencies stay valid, the time limit is out of its range, and a band of
@@ -80,6 +80,10 @@ const std::vector<HostileText> &HostileTexts() {
       {"ThousandDigits", std::string(1000, '9'), Beyond(INT_MAX_32, INT_MAX_32)},
       {"Huge", "1e11", Beyond(INT_MAX_32, INT_MAX_32)},
       {"NegativeFrequency", "-438.0125", Below(-4380125, -4380)},
+      // The time limit's -0.125 tenths are truncated to 0, which breaks its rule anyway.
+      {"JustBelowZero", "-0.0125",
+       {Took("", -125, FF_FF_FF, DISTANCE_RULE), Took("R", -125, FF_FF_FF, DISTANCE_RULE),
+        Took("R", 0, 0, TIME_LIMIT_RULE), Took("R", -125, FF_FF_FF, BAND_RULE)}},
       // Values whose low bits are a valid setting: 2117.7216 MHz is 440 MHz plus 2^24 units,
       // -1237.7216 MHz is 440 MHz minus 2^24 units; 30.6 and -20.6 minutes are 5.0 minutes
       // plus and minus 256 tenths.
@@ -125,3 +129,15 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(std::get<0>(param.param).name) + "_In" +
              NUMBER_EDITS[std::get<1>(param.param)]->name;
     });
+
+// Both frequencies empty is a valid "not set" channel: a transmit frequency just below zero must
+// not pass as one.
+TEST_F(HostileInputTest, NegativeTransmitBesideAnEmptyReceiveFrequencyIsRefused) {
+  TypeInto(RX_FREQUENCY, {Chars("0")});
+  PasteOver(TX_FREQUENCY.id, QStringLiteral("-0.0125"));
+  sink.messages.clear();
+  ClickButton(ControlId::WRITE_BUTTON);
+  EXPECT_EQ(sink.messages, std::vector<QString>{QString::fromUtf8(DISTANCE_RULE)});
+  EXPECT_EQ(ImageField(RX_FREQUENCY), 0);
+  EXPECT_EQ(ImageField(TX_FREQUENCY), FF_FF_FF);
+}

@@ -79,11 +79,11 @@ const std::vector<TypedCase> &TypedCases() {
        Took("RR", 1250, 0xFF, TIME_LIMIT_RULE)},
       // A minus sign can only be typed before digits that are already there.
       {"NegativeByHomeThenMinus", &TX_FREQUENCY, {Chars("438.025"), Key(Qt::Key_Home), Chars("-")},
-       "-438.025", Took("", -4380250, 0, DISTANCE_RULE)},
+       "-438.025", Took("", -4380250, FF_FF_FF, DISTANCE_RULE)},
       {"NegativeByHomeThenMinus", &RX_FREQUENCY, {Chars("438.025"), Key(Qt::Key_Home), Chars("-")},
-       "-438.025", Took("R", -4380250, 0, DISTANCE_RULE)},
+       "-438.025", Took("R", -4380250, FF_FF_FF, DISTANCE_RULE)},
       {"NegativeByHomeThenMinus", &TIME_LIMIT, {Chars("5"), Key(Qt::Key_Home), Chars("-")}, "-5",
-       Took("R", -50, 0, TIME_LIMIT_RULE)},
+       Took("R", -50, 0xFF, TIME_LIMIT_RULE)},
   };
   return cases;
 }
@@ -144,9 +144,14 @@ TEST_F(HostileInputTest, AnOverflowKeptInTheTransmitMemberShowsAsInfAndStopsLate
   EXPECT_EQ(Edit(ControlId::TX_FREQUENCY_EDIT)->text(), QStringLiteral("inf"));
   EXPECT_EQ(dialog->State().working.txFrequency, INT_MAX_32);
 
+  // The collect stops at "inf", but the receive frequency still takes what its edit shows.
   TypeInto(RX_FREQUENCY, {Chars("4")});
   EXPECT_EQ(sink.messages, ExpectedMessages(TX_FREQUENCY, "N"));
   EXPECT_EQ(FocusedControl(), Edit(ControlId::TX_FREQUENCY_EDIT));
-  EXPECT_EQ(dialog->State().working.rxFrequency, RX_FREQUENCY.prior);
-  ExpectStoredAndJudged(TX_FREQUENCY, Took("", INT_MAX_32, FF_FF_FF, DISTANCE_RULE));
+  EXPECT_EQ(dialog->State().working.rxFrequency, 40000);
+  sink.messages.clear();
+  ClickButton(ControlId::WRITE_BUTTON);
+  EXPECT_EQ(sink.messages, std::vector<QString>{QString::fromUtf8(DISTANCE_RULE)});
+  EXPECT_EQ(ImageField(TX_FREQUENCY), FF_FF_FF);
+  EXPECT_EQ(ImageField(RX_FREQUENCY), 40000);
 }
