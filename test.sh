@@ -27,6 +27,12 @@ fi
 
 jobs="$(nproc 2>/dev/null || echo 2)"
 export QT_QPA_PLATFORM=offscreen
+# Nothing run from here keeps settings or data in the home of whoever runs it (the test programs
+# also see to that themselves, for the benchmarks and fuzz targets it is this).
+scratch_home="$(mktemp -d)"
+fuzz_scratch=""
+trap 'rm -rf "$scratch_home" ${fuzz_scratch:+"$fuzz_scratch"}' EXIT
+export XDG_CONFIG_HOME="$scratch_home/config" XDG_DATA_HOME="$scratch_home/data"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTOR_BUILD_BENCHMARKS=ON
 cmake --build build -j "$jobs"
@@ -55,7 +61,6 @@ cmake --build build-fuzz -j "$jobs" --target fuzz_dialog_number fuzz_channel_ima
   fuzz_editor_actions
 mkdir -p build-fuzz/artifacts
 fuzz_scratch="$(mktemp -d)"
-trap 'rm -rf "$fuzz_scratch"' EXIT
 
 run_fuzz_target() {  # name, -max_len, ASAN_OPTIONS
   local name="$1" max_len="$2" asan_options="$3"

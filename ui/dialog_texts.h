@@ -29,8 +29,12 @@ constexpr const char *SAVE_FILE_MENU_TEXT = "保存到文件(&S)...\tCtrl+S";
 constexpr const char *OPEN_FILE_MENU_TEXT = "从文件读入(&O)...\tCtrl+O";
 constexpr const char *SAVE_FILE_CAPTION = "保存到文件";
 constexpr const char *OPEN_FILE_CAPTION = "从文件读入";
-constexpr const char *IMAGE_FILE_FILTER = "写频文件 (*.bin);;所有文件 (*)";
-constexpr const char *IMAGE_FILE_SUFFIX = "bin";
+// New files end in .img, as zentor-cli's and the history's do; files saved as .bin by earlier
+// releases stay in view.
+constexpr const char *IMAGE_FILE_FILTER = "写频文件 (*.img *.bin);;所有文件 (*)";
+constexpr const char *IMAGE_FILE_SUFFIX = "img";
+// The history's folder in the Open dialog's sidebar.
+constexpr const char *HISTORY_PLACE_NAME = "历史记录";
 // The first two are followed by the system's reason on a line of its own.
 constexpr const char *MSG_SAVE_FILE_FAILED = "保存文件出错";
 constexpr const char *MSG_OPEN_FILE_FAILED = "读文件出错";

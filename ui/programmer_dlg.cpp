@@ -40,12 +40,13 @@ class ExchangeScope {
 
 // The history's folder beside Qt's places in the Open dialog, so that what a radio held before
 // the last Write is two clicks away from 从文件读入.
-QList<QUrl> HistorySidebar() {
+SidebarPlace HistoryPlace() {
   const std::string folder = HistoryFolder();
   if (folder.empty()) {
     return {};
   }
-  return {QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder)))};
+  return {QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(folder))),
+          QString::fromUtf8(HISTORY_PLACE_NAME)};
 }
 
 }  // namespace
@@ -55,7 +56,7 @@ CProgrammerDlg::CProgrammerDlg()
       appIcon_(LoadAppIcon()),
       messageBox_(this),
       messages_(&messageBox_),
-      fileDialogs_(this, HistorySidebar()),
+      fileDialogs_(this, HistoryPlace()),
       files_(&fileDialogs_),
       timers_([this](int timerId) { OnTimer(timerId); }, this),
       transfers_(state_, port_, *this) {}

@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include <QFileDialog>
+#include <QListView>
+#include <QSettings>
 #include <QTest>
 #include <QUrl>
 
@@ -50,16 +52,51 @@ TEST_F(WindowHistory, ReadAndWriteKeepTheRadioMemoryAndTheFrame) {
   EXPECT_TRUE(SameBytes(ReadWholeFile(history.File(names[1])).value_or(Bytes{}), edited));
 }
 
-TEST_F(WindowHistory, OpenDialogListsTheHistoryFolder) {
-  QList<QUrl> sidebar;
+// From 从文件读入 to the newest read in two clicks: the history's place in the sidebar, then its
+// file, shown by the dialog's own filter. Places earlier runs left in Qt's shared settings do not
+// pile up there.
+TEST_F(WindowHistory, OpenDialogLeadsToTheHistorysFiles) {
+  const QUrl place = QUrl::fromLocalFile(QString::fromStdString(history.Folder()));
+  const QUrl gone = QUrl::fromLocalFile(QStringLiteral("/nonexistent/earlier/zentor/history"));
+  QSettings qtSettings(QSettings::UserScope, QStringLiteral("QtProject"));
+  qtSettings.setValue(QStringLiteral("FileDialog/shortcuts"), QStringList{gone.toString()});
+  qtSettings.sync();
+  ASSERT_TRUE(StartRadio(ValidMemory(0), {"--no-pacing"}));
+  ClickButton(ControlId::READ_BUTTON);
+  ASSERT_TRUE(WaitUntilIdle());
+  ASSERT_EQ(history.Names().size(), 1u);
+  const QString readFile = QString::fromStdString(history.Names()[0]);
+
+  QList<QUrl> sidebarUrls;
+  bool listed = false;
   ModalResponder user([&](QWidget *modal) {
-    if (auto *open = qobject_cast<QFileDialog *>(modal)) sidebar = open->sidebarUrls();
+    auto *open = qobject_cast<QFileDialog *>(modal);
+    auto *sidebar = modal->findChild<QListView *>(QStringLiteral("sidebar"));
+    auto *fileList = modal->findChild<QListView *>(QStringLiteral("listView"));
+    if (open != nullptr && sidebar != nullptr && fileList != nullptr) {
+      sidebarUrls = open->sidebarUrls();
+      const QModelIndexList named = sidebar->model()->match(sidebar->model()->index(0, 0), Qt::DisplayRole,
+                                                            QStringLiteral("历史记录"), 1, Qt::MatchExactly);
+      if (!named.isEmpty()) {
+        QTest::mouseClick(sidebar->viewport(), Qt::LeftButton, {}, sidebar->visualRect(named[0]).center());
+        listed = QTest::qWaitFor([&] {
+          const QModelIndexList found = fileList->model()->match(fileList->model()->index(0, 0, fileList->rootIndex()),
+                                                              Qt::DisplayRole, readFile, 1, Qt::MatchExactly);
+          return !found.isEmpty() && (found[0].flags() & Qt::ItemIsEnabled);
+        });
+      }
+    }
     modal->close();
   });
   QTest::keyClick(dialog.get(), Qt::Key_O, Qt::ControlModifier);
-  EXPECT_TRUE(user.Responded());
-  EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(QString::fromStdString(history.Folder()))));
-  EXPECT_GT(sidebar.size(), 1) << "Qt's own places stay";
+  ASSERT_TRUE(user.Responded());
+  EXPECT_TRUE(listed) << readFile.toStdString() << " under 历史记录";
+  EXPECT_TRUE(sidebarUrls.contains(place));
+  EXPECT_FALSE(sidebarUrls.contains(gone));
+  EXPECT_GT(sidebarUrls.size(), 1) << "Qt's own places stay";
+  qtSettings.sync();
+  const QStringList saved = qtSettings.value(QStringLiteral("FileDialog/shortcuts")).toStringList();
+  EXPECT_FALSE(saved.contains(place.toString()) || saved.contains(gone.toString())) << saved.join(' ').toStdString();
 }
 
 }  // namespace

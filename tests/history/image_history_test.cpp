@@ -150,6 +150,7 @@ TEST(ImageHistory, AFolderOfAnotherUserIsNotUsed) {
 // As the XDG Base Directory rules say, and as the bytes of the environment stand.
 TEST(HistoryFolder, ComesFromTheEnvironmentsBytes) {
   const SavedVariable home("HOME");
+  const SavedVariable dataHome("XDG_DATA_HOME");
   const struct {
     const char *dataHome;
     const char *home;

@@ -20,7 +20,11 @@ class ScratchHistory {
   }
   ~ScratchHistory() {
     setenv("ZENTOR_HISTORY", "off", 1);
-    unsetenv("XDG_DATA_HOME");
+    if (programDataHome_.empty()) {
+      unsetenv("XDG_DATA_HOME");
+    } else {
+      setenv("XDG_DATA_HOME", programDataHome_.c_str(), 1);
+    }
   }
 
   std::string Folder() const { return dataHome_.Path() + "/zentor/history"; }
@@ -44,5 +48,7 @@ class ScratchHistory {
   }
 
  private:
+  const char *const programDataHomeSet_ = std::getenv("XDG_DATA_HOME");  // the program's scratch one
+  const std::string programDataHome_ = programDataHomeSet_ != nullptr ? programDataHomeSet_ : "";
   TempDir dataHome_;
 };

@@ -3,7 +3,6 @@
 // Asks the user for a file to save to or to open, with Qt's own file dialog (in the language of
 // the installed Qt translation); tests put a chooser of their own in its place.
 
-#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -19,15 +18,20 @@ class FileChooser {
   virtual QString OpenFileName(const QString &caption, const QString &filter) = 0;
 };
 
+// A folder the Open dialog lists in its sidebar, after Qt's own places, under a name of its own.
+struct SidebarPlace {
+  QUrl folder;  // empty: no place of ours
+  QString name;
+};
+
 class FileDialogChooser final : public FileChooser {
  public:
-  // `openSidebar`: folders the Open dialog lists in its sidebar after Qt's own places.
-  explicit FileDialogChooser(QWidget *owner, QList<QUrl> openSidebar = {});
+  explicit FileDialogChooser(QWidget *owner, SidebarPlace place = {});
   QString SaveFileName(const QString &caption, const QString &filter,
                        const QString &defaultSuffix) override;
   QString OpenFileName(const QString &caption, const QString &filter) override;
 
  private:
   QWidget *owner_;
-  QList<QUrl> openSidebar_;
+  SidebarPlace place_;
 };
