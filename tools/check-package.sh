@@ -27,6 +27,7 @@ font_licence=usr/share/doc/zentor/ARPHICPL.TXT
 # Everything a user's system receives, and nothing more: no tests, no test framework, no
 # build helpers, no static libraries.
 expected_files=("${programs[@]}" "$desktop_entry" "$font_licence")
+expected_files+=(usr/share/bash-completion/completions/zentor-cli)
 for size in "${icon_sizes[@]}"; do
   expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/zentor.png")
 done
