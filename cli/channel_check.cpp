@@ -2,6 +2,7 @@
 #include "channel_check.h"
 
 #include "channel_rules.h"
+#include "rule_meanings.h"
 #include "working_channel.h"
 
 std::vector<ChannelFailure> FailingChannels(const ChannelImage &image) {
@@ -19,5 +20,7 @@ std::vector<ChannelFailure> FailingChannels(const ChannelImage &image) {
 }
 
 std::string FailureLine(const ChannelFailure &failure) {
-  return "channel " + std::to_string(failure.channel) + ": " + failure.message;
+  const std::string english = RuleInEnglish(failure.message);
+  return "channel " + std::to_string(failure.channel) + ": " + failure.message +
+         (english.empty() ? "" : " (" + english + ")");
 }

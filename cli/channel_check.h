@@ -16,5 +16,6 @@ struct ChannelFailure {
 // Every failing channel in order; empty when the image may be written.
 std::vector<ChannelFailure> FailingChannels(const ChannelImage &image);
 
-// "channel 5: 接收频率值必须是25Khz的整数倍"
+// "channel 5: 接收频率值必须是25Khz的整数倍 (the receive frequency must be a multiple of 25 kHz)":
+// the window's text, then its meaning in English.
 std::string FailureLine(const ChannelFailure &failure);

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "channel_rules.h"
+#include "rule_meanings.h"
 #include "validation_messages.h"
 
 namespace {
@@ -150,4 +152,17 @@ TEST(ChannelRules, SquelchAndCodesAreNotValidated) {
   channel.rxCode = 0x9C;
   channel.flags = FLAG_TX_CODED | FLAG_RX_CODED | 0x07;
   EXPECT_EQ(Broken(channel), "");
+}
+
+// zentor-cli prints each rule's text with its meaning: none may be left without one.
+TEST(RuleMeanings, EveryRuleTextHasItsEnglishMeaning) {
+  std::vector<const char *> texts = {MSG_DISTANCE,     MSG_BAND,         MSG_RX_GRID_NARROW, MSG_RX_GRID_WIDE,
+                                     MSG_TX_GRID_NARROW, MSG_TX_GRID_WIDE, MSG_TOT};
+  texts.insert(texts.end(), MSG_RX_OUT_OF_BAND.begin(), MSG_RX_OUT_OF_BAND.end());
+  texts.insert(texts.end(), MSG_TX_OUT_OF_BAND.begin(), MSG_TX_OUT_OF_BAND.end());
+  for (const char *text : texts) {
+    EXPECT_NE(RuleInEnglish(text), "") << text;
+  }
+  EXPECT_NE(RuleInEnglish(MSG_RX_OUT_OF_BAND[4]), RuleInEnglish(MSG_TX_OUT_OF_BAND[4]));
+  EXPECT_EQ(RuleInEnglish("数据已写入对讲机"), "");
 }
