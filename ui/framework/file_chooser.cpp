@@ -5,10 +5,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QList>
 #include <QListView>
+#include <QSplitter>
 #include <QStringList>
+#include <QTreeView>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -61,6 +66,25 @@ void NamePlace(QFileDialog &dialog, const SidebarPlace &place) {
   QObject::connect(model, &QAbstractItemModel::dataChanged, &dialog, rename);
 }
 
+// Qt's dialog opens at its least size where no earlier size is kept, which cuts the sidebar's
+// names and the file names short (a history name is some forty characters): it gets room for
+// both, and a sidebar as wide as its widest entry.
+void GiveRoom(QFileDialog &dialog) {
+  const QFontMetrics metrics(dialog.font());
+  dialog.resize(std::max(dialog.width(), metrics.averageCharWidth() * 110),
+                std::max(dialog.height(), metrics.height() * 26));
+  auto *splitter = dialog.findChild<QSplitter *>(QStringLiteral("splitter"));
+  auto *sidebar = dialog.findChild<QListView *>(QStringLiteral("sidebar"));
+  auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+  if (splitter != nullptr && sidebar != nullptr && splitter->count() == 2) {
+    const int sidebarWidth = sidebar->sizeHintForColumn(0) + sidebar->frameWidth() * 2 + metrics.averageCharWidth() * 2;
+    splitter->setSizes({sidebarWidth, std::max(1, dialog.width() - sidebarWidth)});
+  }
+  if (details != nullptr && details->header() != nullptr) {
+    details->header()->resizeSection(0, std::max(details->header()->sectionSize(0), metrics.averageCharWidth() * 48));
+  }
+}
+
 }  // namespace
 
 FileDialogChooser::FileDialogChooser(QWidget *owner, SidebarPlace place)
@@ -82,6 +106,7 @@ QString FileDialogChooser::SaveFileName(const QString &caption, const QString &f
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(defaultSuffix);
+  GiveRoom(dialog);
   return ChosenFile(dialog);
 }
 
@@ -91,10 +116,12 @@ QString FileDialogChooser::OpenFileName(const QString &caption, const QString &f
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (place_.folder.isEmpty()) {
+    GiveRoom(dialog);
     return ChosenFile(dialog);
   }
   dialog.setSidebarUrls(WithoutOurPlaces(dialog.sidebarUrls(), place_.folder) + QList<QUrl>{place_.folder});
   NamePlace(dialog, place_);
+  GiveRoom(dialog);
   const QString chosen = ChosenFile(dialog);
   dialog.setSidebarUrls(WithoutOurPlaces(dialog.sidebarUrls(), place_.folder));
   return chosen;
