@@ -58,7 +58,8 @@ TEST_F(CliFiles, CheckListsEveryFailingChannel) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
             "channel 4: 发射限时必须大于等于0.1，小于等于10 (the time limit must be 0.1 to 10 minutes)\n"
-            "channel 9: 9频道接收频率值超出频段范围 (the receive frequency lies outside the band, band to band + 20 MHz)\n");
+            "channel 9: 9频道接收频率值超出频段范围 "
+            "(the receive frequency lies outside the band, band to band + 20 MHz)\n");
 }
 
 TEST_F(CliFiles, DiffNamesShownFieldsAndEveryOtherByte) {
