@@ -45,13 +45,17 @@ std::string FromEscapedBytes(const std::string &escaped) {
   return bytes;
 }
 
+// The dealer's command on a fresh simulated radio: write new.img, keep old.img, read back.
+CliRun DealersWrite(const TempDir &dir) {
+  if (!PutImage(dir.File("new.img"), ValidImage())) return CliRun{};
+  SimProcess sim({"--no-pacing"});
+  return RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--backup", dir.File("old.img"), "--verify"});
+}
+
 TEST(CliHistory, AVerifiedWriteKeepsItsReadBackApartFromTheBackupRead) {
   ScratchHistory history;
   TempDir dir;
-  ASSERT_TRUE(PutImage(dir.File("new.img"), ValidImage()));
-  SimProcess sim({"--no-pacing"});
-  const CliRun run =
-      RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--backup", dir.File("old.img"), "--verify"});
+  const CliRun run = DealersWrite(dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const RadioMemory sample = BuildSampleMemory();
   EXPECT_EQ(ReadWholeFile(LastPath("read")), Bytes(sample.begin(), sample.end()));
@@ -64,10 +68,7 @@ TEST(CliHistory, TheHistorysLineFollowsTheTransfersLine) {
   ScratchHistory history;
   ASSERT_TRUE(history.Block());
   TempDir dir;
-  ASSERT_TRUE(PutImage(dir.File("new.img"), ValidImage()));
-  SimProcess sim({"--no-pacing"});
-  const CliRun run =
-      RunCli({"write", "-p", sim.DevicePath(), dir.File("new.img"), "--backup", dir.File("old.img"), "--verify"});
+  const CliRun run = DealersWrite(dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const std::vector<std::string> starts = {"read 187 bytes from", "history: read not kept",
                                            "wrote 188 bytes to",  "history: write not kept",
